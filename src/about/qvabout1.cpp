@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "qvabout1.h"
+#include "ui_qvabout1.h"
+
+#include "buildinfo.h"
+#include "main/formwindow.h"
+#include "main/handlerguard.h"
+#include "main/sharedinstance.h"
+
+QVAbout1::QVAbout1(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::QVAbout1>())
+{
+    ui->setupUi(this);
+    FormWindow::makeFixedToolWindow(this, {312, 132}); // 4680 x 1980 twips
+    // A titling face has capitals only.
+    QFont titleFont = ui->Label1->font();
+    titleFont.setCapitalization(QFont::AllUppercase);
+    titleFont.setStyleHint(QFont::Serif);
+    ui->Label1->setFont(titleFont);
+    const QString website = QStringLiteral(QUORVEL_WEBSITE);
+    ui->HLink1->setText(website);
+    ui->HLink1->setUrl(QUrl(website));
+    ui->Command1->setFocus();
+    connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVAbout1::command1Click);
+}
+
+QVAbout1::~QVAbout1() = default;
+
+void QVAbout1::command1Click()
+{
+    SharedInstance<QVAbout1>::get().unload();
+}

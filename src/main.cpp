@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#include "main/formwindow.h"
+#include "main/openwindows.h"
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Qt would not count tool windows, and would count windows only loaded hidden: the
+    // run ends when the last window that the user can see has closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app, &QApplication::quit);
+    FormWindow::installFontFallbacks();
+
+    SharedInstance<QV1>::get().show();
+    const int status = QApplication::exec();
+
+    OpenWindows::instance().discardAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

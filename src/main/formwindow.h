@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QPushButton;
+class QSize;
+class QWidget;
+
+// Settings that the secondary windows share.
+namespace FormWindow {
+
+// A fixed tool-window border: a small title bar with only a close box, no taskbar entry,
+// and a client area the user cannot resize.
+void makeFixedToolWindow(QWidget *window, const QSize &clientSize);
+
+// The window's cancel button: Esc anywhere in the window clicks it.
+void makeCancelButton(QPushButton *button);
+
+// The text boxes' face: bold 8.25-point MS Sans Serif (Designer forms hold whole points only).
+void useTextBoxFont(QWidget *form);
+
+// Faces that the forms name but Linux lacks, mapped to the nearest installed look-alikes.
+void installFontFallbacks();
+
+} // namespace FormWindow

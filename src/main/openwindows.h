@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QList>
+
+class WindowLifecycle;
+
+// Knows every shared instance, and so when the last shown window of the application has
+// closed. Windows that are only loaded hidden do not keep the application alive.
+class OpenWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    static OpenWindows &instance();
+
+    void add(WindowLifecycle *lifecycle);
+    void remove(WindowLifecycle *lifecycle);
+
+    bool anyShown() const;
+
+    // Called after a window was unloaded: ends the run when nothing is shown any more.
+    void windowUnloaded();
+
+    // Destroys every window without its unload step, before the application object goes.
+    void discardAll();
+
+signals:
+    void lastShownWindowClosed();
+
+private:
+    OpenWindows() = default;
+
+    QList<WindowLifecycle *> m_lifecycles;
+};

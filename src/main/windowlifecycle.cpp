@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "windowlifecycle.h"
+
+#include "handlerguard.h"
+#include "openwindows.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+WindowLifecycle::WindowLifecycle()
+{
+    OpenWindows::instance().add(this);
+}
+
+WindowLifecycle::~WindowLifecycle()
+{
+    OpenWindows::instance().remove(this);
+}
+
+WindowLifecycle::State WindowLifecycle::state() const
+{
+    if (!m_window)
+        return State::NotLoaded;
+    return m_window->isVisible() ? State::Shown : State::LoadedHidden;
+}
+
+QWidget *WindowLifecycle::loadedWindow()
+{
+    if (!m_window)
+        load();
+    return m_window;
+}
+
+void WindowLifecycle::load()
+{
+    QWidget *window = createWindow();
+    window->installEventFilter(this);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                         screen->availableGeometry())
+                         .topLeft());
+    try {
+        runLoadStep(window);
+    } catch (...) {
+        // A half-filled window must not stay loaded: its unload step would save the
+        // fields it could not fill over the values it could not read.
+        delete window;
+        throw;
+    }
+    m_window = window;
+}
+
+void WindowLifecycle::show()
+{
+    QWidget *window = loadedWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowLifecycle::unload()
+{
+    if (!m_window)
+        return;
+    runUnloadStep(m_window);
+    discard();
+    OpenWindows::instance().windowUnloaded();
+}
+
+void WindowLifecycle::discard()
+{
+    if (!m_window)
+        return;
+    QWidget *window = m_window;
+    m_window = nullptr;
+    window->removeEventFilter(this);
+    window->hide();
+    // Deferred: unload may run inside one of the window's own event handlers.
+    window->deleteLater();
+}
+
+bool WindowLifecycle::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && watched == m_window) {
+        runGuarded([this] { unload(); });
+        // Still loaded means the unload step failed: the window stays open.
+        event->setAccepted(!m_window);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "content/receiptcontent.h"
+
+class LinePrinter;
+
+// Prints the receipt as one document of fifteen lines: a heading at 20 points, then the
+// date and the receipt text at 14 points, aligned only by fixed runs of spaces.
+void printReceipt(const Receipt &receipt, const QString &date, LinePrinter &printer);

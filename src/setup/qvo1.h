@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "content/receiptcontent.h"
+#include "main/sharedinstance.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class QVO1;
+}
+
+// The User Setup dialog, where the user types the Issuer details once. It fills its fields
+// from the settings store whenever it loads and writes them back whenever it unloads, so
+// OK, Cancel, Esc and the close box all save.
+class QVO1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QVO1(QWidget *parent = nullptr);
+    ~QVO1() override;
+
+    // The fields' current text, Text1 to Text5, unsaved edits included.
+    IssuerDetails issuerDetails() const;
+
+private:
+    friend class SharedInstance<QVO1>;
+
+    void loadsettings();
+    void savesettings();
+    void command1Click();
+    void command2Click();
+    void loadStep();
+    void unloadStep();
+
+    std::unique_ptr<Ui::QVO1> ui;
+};
