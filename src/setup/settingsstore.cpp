@@ -15,6 +15,9 @@
 namespace {
 
 constexpr int lockTimeoutMs = 10'000;
+// A save takes milliseconds. A run killed while creating its lock file leaves one that names
+// no process, which only its age marks as stale: it must not block saves for long.
+constexpr int staleLockMs = 3'000;
 
 QString readAction(const QString &key)
 {
@@ -83,6 +86,7 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
     QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(staleLockMs);
     if (!lock.tryLock(lockTimeoutMs))
         throw Failure(action, lockFailureReason(lock));
 

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+#include "content/localeformat.h"
+#include "main/clockstatusbar.h"
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "testsupport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// A rectangle given in twips, as the layout tables give them.
+static QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+class TestQV1 : public QObject
+{
+    Q_OBJECT
+
+private:
+    QV1 *shownWindow()
+    {
+        auto &main = SharedInstance<QV1>::get();
+        main.show();
+        QTest::qWaitForWindowExposed(main.window());
+        return main.window();
+    }
+    template <typename T>
+    T *control(const char *name)
+    {
+        return SharedInstance<QV1>::get().window()->findChild<T *>(QLatin1StringView(name));
+    }
+
+private slots:
+    void cleanup() { TestSupport::discardEverything(); }
+
+    void window()
+    {
+        QV1 *window = shownWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quorvel v1.0"));
+        QCOMPARE(window->centralWidget()->size(), QSize(461, 326));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+        const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+
+        const struct { const char *name; QRect rect; } rows[] = {
+            {"Frame1", twips(120, 120, 6615, 2295)},  {"SSTab1", twips(120, 360, 6375, 1845)},
+            {"Label2", twips(240, 840, 735, 255)},    {"Label3", twips(240, 1200, 855, 255)},
+            {"Text2", twips(1080, 840, 2655, 285)},   {"Text3", twips(1080, 1200, 2655, 285)},
+            {"Label4", twips(240, 480, 615, 255)},    {"Text4", twips(840, 480, 2175, 285)},
+            {"Text5", twips(840, 840, 2175, 285)},    {"Label5", twips(360, 1200, 375, 255)},
+            {"Text6", twips(840, 1200, 1575, 285)},   {"Label6", twips(2520, 1200, 495, 255)},
+            {"Text8", twips(3000, 1200, 375, 285)},   {"Label10", twips(3600, 1200, 375, 255)},
+            {"Text9", twips(3960, 1200, 855, 285)},   {"Frame2", twips(120, 2520, 6615, 1335)},
+            {"Option1", twips(240, 240, 1575, 255)},  {"Option2", twips(1800, 240, 1575, 255)},
+            {"Option3", twips(3120, 240, 1455, 255)}, {"Option4", twips(4560, 240, 1695, 255)},
+            {"Label7", twips(240, 600, 1335, 255)},   {"Label1", twips(1560, 600, 135, 255)},
+            {"Text7", twips(1680, 600, 1335, 285)},   {"Command1", twips(5520, 3960, 1215, 375)},
+            {"StatusBar1", twips(0, 4635, 6915, 255)},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.rect;
+    }
+
+    // Controls on a tab page are placed from the tab control's outer corner.
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        QV1 *window = shownWindow();
+        auto *tabs = control<QTabWidget>("SSTab1");
+        QWidget *widget = window->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        const bool onPage = tabs->isAncestorOf(widget) && widget != tabs;
+        if (onPage) {
+            tabs->setCurrentWidget(widget->parentWidget());
+            QCOMPARE(QRect(widget->mapTo(tabs, QPoint(0, 0)), widget->size()), expected);
+        } else {
+            QCOMPARE(widget->geometry(), expected);
+        }
+    }
+
+    void controlSettings()
+    {
+        shownWindow();
+        for (QLineEdit *box : SharedInstance<QV1>::get().window()->findChildren<QLineEdit *>()) {
+            QVERIFY(box->font().bold());
+            QCOMPARE(box->font().pointSizeF(), 8.25);
+            const Qt::Alignment expected = box->objectName() == u"Text8" ? Qt::AlignLeft : Qt::AlignHCenter;
+            QVERIFY2(box->alignment() & expected, qPrintable(box->objectName()));
+            QVERIFY(box->text().isEmpty());
+        }
+        QCOMPARE(control<QLineEdit>("Text2")->toolTip(), QStringLiteral("Enter payees first name"));
+        QCOMPARE(control<QLineEdit>("Text3")->toolTip(), QStringLiteral("Enter payees last name"));
+        QCOMPARE(control<QLineEdit>("Text4")->toolTip(), QStringLiteral("Enter payees street address"));
+        QCOMPARE(control<QLineEdit>("Text5")->toolTip(), QStringLiteral("Enter payees street address"));
+        QVERIFY(control<QLineEdit>("Text6")->toolTip().isEmpty());
+        QCOMPARE(control<QLineEdit>("Text7")->palette().color(QPalette::Base), QColor(Qt::white));
+        for (const char *name : {"Option1", "Option2", "Option3", "Option4"})
+            QVERIFY(!control<QRadioButton>(name)->isChecked());
+        auto *generate = control<QPushButton>("Command1");
+        QVERIFY(!generate->isDefault());
+        QCOMPARE(control<QTabWidget>("SSTab1")->currentIndex(), 0);
+        QCOMPARE(control<QTabWidget>("SSTab1")->tabText(1), QStringLiteral("Address"));
+        QCOMPARE(control<QTabWidget>("SSTab1")->tabBar()->tabRect(0).width(), 425 / 3);
+        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("$"));
+    }
+
+    // Later options lie above earlier ones, and text boxes above labels.
+    void stacking()
+    {
+        QV1 *window = shownWindow();
+        auto *frame = control<QGroupBox>("Frame2");
+        const QPoint sharedStrip = control<QRadioButton>("Option3")->geometry().topLeft() + QPoint(2, 8);
+        QCOMPARE(frame->childAt(sharedStrip)->objectName(), QStringLiteral("Option3"));
+        const QPoint labelAndBox = control<QLineEdit>("Text7")->geometry().topLeft() + QPoint(1, 8);
+        QCOMPARE(frame->childAt(labelAndBox), control<QLineEdit>("Text7"));
+        Q_UNUSED(window);
+    }
+
+    void menus()
+    {
+        QV1 *window = shownWindow();
+        QStringList captions;
+        for (QAction *menuAction : window->menuBar()->actions()) {
+            QMenu *menu = menuAction->menu();
+            QCOMPARE(menu->actions().size(), 1);
+            QAction *command = menu->actions().first();
+            QVERIFY(command->shortcut().isEmpty());
+            QVERIFY(command->isEnabled() && !command->isCheckable());
+            captions << menu->objectName() + u'=' + menu->title() << command->objectName() + u'=' + command->text();
+        }
+        QCOMPARE(captions, (QStringList{QStringLiteral("mnufile=&File"), QStringLiteral("mnuexit=&Exit"),
+                                        QStringLiteral("mnusetup=&Setup"), QStringLiteral("mnuoptions=&User Setup"),
+                                        QStringLiteral("mnuhelp=&Help"), QStringLiteral("mnuabout=&About")}));
+    }
+
+    void tabOrderFromTheAmount()
+    {
+        QV1 *window = shownWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>("Text7"));
+        QStringList visited;
+        for (int i = 0; i < 6; ++i) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            // The tab strip takes the focus as the tab control's tab bar.
+            visited << (focused == control<QTabWidget>("SSTab1")->tabBar() ? u"SSTab1"_s : focused->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // The option group is one stop (arrow keys move inside it), and the fields of the
+        // Address page, which is not showing, are passed over.
+        QCOMPARE(visited, (QStringList{u"Text7"_s, u"Option1"_s, u"Command1"_s, u"SSTab1"_s, u"Text2"_s, u"Text3"_s}));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>("Text7"));
+    }
+
+    void switchingPagesKeepsTheText()
+    {
+        shownWindow();
+        auto *tabs = control<QTabWidget>("SSTab1");
+        QTest::keyClicks(control<QLineEdit>("Text2"), QStringLiteral("  Ada "));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QVERIFY(!control<QLineEdit>("Text2")->isVisible() && !control<QLabel>("Label2")->isVisible());
+        QVERIFY(control<QLineEdit>("Text9")->isVisible() && control<QLabel>("Label10")->isVisible());
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("  Ada "));
+    }
+
+    void longTextIsKeptWhole()
+    {
+        shownWindow();
+        const QString text(100'000, u'x');
+        for (const char *name : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}) {
+            control<QLineEdit>(name)->setText(text);
+            QCOMPARE(control<QLineEdit>(name)->text().size(), text.size());
+        }
+    }
+
+    void statusBarShowsTodayAndNow()
+    {
+        shownWindow();
+        auto *bar = control<ClockStatusBar>("StatusBar1");
+        const QDateTime now = QDateTime::currentDateTime();
+        QCOMPARE(bar->dateText(), LocaleFormat::shortDate(now.date()));
+        QCOMPARE(bar->dateText(), now.date().toString(QStringLiteral("M/d/yyyy")));
+        QVERIFY(bar->timeText().contains(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d\\s?(AM|PM)$"))));
+        for (QLabel *panel : bar->findChildren<QLabel *>())
+            QVERIFY(panel->width() >= ClockStatusBar::minimumPanelWidth);
+    }
+
+    void clockTurnsOverAtMidnight_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<int>("msecsToNextMinute");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+
+        QTest::newRow("just before midnight") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 500)) << 500
+                                              << QStringLiteral("12/31/2026") << QStringLiteral("11:59 PM");
+        QTest::newRow("midnight") << QDateTime(QDate(2027, 1, 1), QTime(0, 0)) << 60'000 << QStringLiteral("1/1/2027")
+                                  << QStringLiteral("12:00 AM");
+        QTest::newRow("afternoon") << QDateTime(QDate(2002, 2, 25), QTime(13, 57, 30)) << 30'000
+                                   << QStringLiteral("2/25/2002") << QStringLiteral("1:57 PM");
+    }
+
+    void clockTurnsOverAtMidnight()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(int, msecsToNextMinute);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        ClockStatusBar bar;
+        bar.showDateTime(now);
+        QCOMPARE(ClockStatusBar::msecsToNextMinute(now), msecsToNextMinute);
+        QCOMPARE(bar.dateText(), date);
+        QCOMPARE(bar.timeText().replace(u'\u202F', u' '), time);
+    }
+
+    void exitClosesOnlyTheMainWindow()
+    {
+        QV1 *window = shownWindow();
+        QSignalSpy ended(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed);
+        window->findChild<QAction *>(QStringLiteral("mnuexit"))->trigger();
+        QCOMPARE(SharedInstance<QV1>::get().state(), WindowLifecycle::State::NotLoaded);
+        QCOMPARE(ended.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestQV1)
+#include "tst_qv1.moc"

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// Prints through the real CUPS scheduler (started by the test command with a PDF printer as
+// the default destination and job files kept), and with no reachable print system at all.
+#include "content/localeformat.h"
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "receipt/qvrp.h"
+#include "setup/settingsstore.h"
+#include "testsupport.h"
+
+#include <QDate>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs a CUPS client against the real scheduler, whatever this process was told.
+QString runClient(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"CUPS_SERVER"_s);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(30'000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every job the scheduler knows, finished or not, by number.
+QList<int> jobIds()
+{
+    QList<int> ids;
+    const QString listing = runClient(u"lpstat"_s, {u"-W"_s, u"all"_s, u"-o"_s});
+    for (const QString &line : listing.split(u'\n', Qt::SkipEmptyParts))
+        ids << line.section(u' ', 0, 0).section(u'-', -1).toInt();
+    return ids;
+}
+
+QStringList printedText(int job)
+{
+    const QString spoolFile = u"/var/spool/cups/d%1-001"_s.arg(job, 5, 10, QLatin1Char('0'));
+    QTest::qWaitFor([&spoolFile] { return QFileInfo::exists(spoolFile); }, 20'000);
+    QStringList lines;
+    // Ligatures come back as their own characters ("ﬁ"); compatibility folding undoes that.
+    const QString text = runClient(u"pdftotext"_s, {u"-layout"_s, spoolFile, u"-"_s});
+    for (const QString &line : text.normalized(QString::NormalizationForm_KC).split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.simplified();
+    return lines;
+}
+
+} // namespace
+
+class TestPrintingCups : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
+
+    static void type(const char *name, const QString &text)
+    {
+        SharedInstance<QV1>::get().window()->findChild<QLineEdit *>(QLatin1StringView(name))->setText(text);
+    }
+    static QPushButton *printButton()
+    {
+        return SharedInstance<QVRP>::get().window()->findChild<QPushButton *>(u"Command1"_s);
+    }
+    static void openPreview()
+    {
+        const QStringList issuer{u"Zoë's Supplies"_s, u"1 Main St"_s, u"Springfield"_s, u"IL"_s, u"62701"_s};
+        const QStringList keys{u"text1Db"_s, u"text2Db"_s, u"text3Db"_s, u"Text4Db"_s, u"Text5Db"_s};
+        for (int i = 0; i < keys.size(); ++i)
+            SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, keys.at(i), issuer.at(i));
+        SharedInstance<QV1>::get().show();
+        type("Text2", u"Ada"_s);
+        type("Text3", u"Lovelace"_s);
+        type("Text4", u"12 Elm"_s);
+        type("Text6", u"Shelbyville"_s);
+        type("Text8", u"KY"_s);
+        type("Text9", u"40065"_s);
+        type("Text7", u"1234.5"_s);
+        SharedInstance<QV1>::get().window()->findChild<QRadioButton *>(u"Option4"_s)->click();
+        SharedInstance<QV1>::get().window()->findChild<QPushButton *>(u"Command1"_s)->click();
+        QVERIFY(QTest::qWaitForWindowActive(SharedInstance<QVRP>::get().window()));
+    }
+
+private slots:
+    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
+    void cleanup()
+    {
+        TestSupport::discardEverything();
+        m_config.reset();
+    }
+
+    void enterPrintsTheReceiptThroughTheSpooler()
+    {
+        if (!qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP("this run has no print system");
+        openPreview();
+        const QList<int> before = jobIds();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY2(TestSupport::errorReports().isEmpty(), qPrintable(TestSupport::errorReportText()));
+
+        QTRY_VERIFY_WITH_TIMEOUT(jobIds().size() > before.size(), 20'000);
+        QList<int> added = jobIds();
+        for (int id : before)
+            added.removeAll(id);
+        QCOMPARE(added.size(), 1);
+        // Each printed line that holds text, in order; runs of spaces are folded to one.
+        QCOMPARE(printedText(added.first()),
+                 (QStringList{u"Receipt Form"_s, LocaleFormat::shortDate(QDate::currentDate()),
+                              u"Paid to the order of: Zoë's Supplies"_s, u"1 Main St"_s, u"Springfield IL 62701"_s,
+                              u"Paid by: Cash"_s, u"In the Amount of: $1,234.50"_s, u"From: Ada Lovelace"_s,
+                              u"12 Elm"_s, u"Shelbyville KY 40065"_s}));
+        QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
+    }
+
+    void printTwicePrintsTwoDocuments()
+    {
+        if (!qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP("this run has no print system");
+        openPreview();
+        const qsizetype before = jobIds().size();
+        printButton()->click();
+        printButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(jobIds().size(), before + 2, 20'000);
+        QVERIFY(TestSupport::errorReports().isEmpty());
+    }
+
+    void noPrintSystem()
+    {
+        if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP("runs with CUPS_SERVER pointing at a closed port");
+        openPreview();
+        const QList<int> before = jobIds();
+        printButton()->click();
+        QVERIFY2(TestSupport::errorReportText().contains(u"Printing the receipt failed."_s),
+                 qPrintable(TestSupport::errorReportText()));
+        QVERIFY(TestSupport::errorReportText().contains(u"No default printer"_s));
+        QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
+        QCOMPARE(jobIds(), before);
+    }
+};
+
+QTEST_MAIN(TestPrintingCups)
+#include "tst_printing_cups.moc"

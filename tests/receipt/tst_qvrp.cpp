@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: MIT
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "receipt/firstlinelabel.h"
+#include "receipt/qvrp.h"
+#include "setup/qvo1.h"
+#include "setup/settingsstore.h"
+#include "testsupport.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using State = WindowLifecycle::State;
+
+class TestQVRP : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
+
+    static QV1 *mainWindow()
+    {
+        auto &main = SharedInstance<QV1>::get();
+        main.show();
+        return main.window();
+    }
+    static void type(const char *name, const QString &text)
+    {
+        mainWindow()->findChild<QLineEdit *>(QLatin1StringView(name))->setText(text);
+    }
+    static void choose(const char *option)
+    {
+        mainWindow()->findChild<QRadioButton *>(QLatin1StringView(option))->click();
+    }
+    static void generate()
+    {
+        QTest::mouseClick(mainWindow()->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    }
+    static SharedInstance<QVRP> &preview() { return SharedInstance<QVRP>::get(); }
+    static QString label(const char *name)
+    {
+        return preview().window()->findChild<QLabel *>(QLatin1StringView(name))->text();
+    }
+    static void storeIssuer(const QString &name)
+    {
+        SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, u"text1Db"_s, name);
+    }
+
+private slots:
+    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
+    void cleanup()
+    {
+        TestSupport::discardEverything();
+        m_config.reset();
+    }
+
+    void firstGenerateCopiesTheReceipt_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("paymentType");
+        QTest::newRow("no payment type") << QString() << QString();
+        QTest::newRow("Personal Check") << u"Option1"_s << u"Personal Check"_s;
+        QTest::newRow("Money Order") << u"Option2"_s << u"Money Order"_s;
+        QTest::newRow("Credit Card") << u"Option3"_s << u"Credit Card"_s;
+        QTest::newRow("Cash") << u"Option4"_s << u"Cash"_s;
+    }
+
+    void firstGenerateCopiesTheReceipt()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, paymentType);
+        storeIssuer(u"Acme"_s);
+        const struct { const char *box; const char *label; QString text; } fields[] = {
+            {"Text2", "Label9", u" Ada "_s}, {"Text3", "Label10", u"Lovelace"_s}, {"Text4", "Label11", u"1 Main St"_s},
+            {"Text5", "Label12", u"Apt 2"_s}, {"Text6", "Label13", u"Springfield"_s}, {"Text8", "Label14", u"ZZZ"_s},
+            {"Text9", "Label6", u"abcde"_s},
+        };
+        for (const auto &field : fields)
+            type(field.box, field.text);
+        type("Text7", u"1234.5"_s);
+        if (!option.isEmpty())
+            choose(qPrintable(option));
+
+        generate();
+
+        QCOMPARE(preview().state(), State::Shown);
+        for (const auto &field : fields)
+            QCOMPARE(label(field.label), field.text);
+        QCOMPARE(label("Label17"), paymentType);
+        QCOMPARE(label("Label18"), u"$1,234.50"_s);
+        QCOMPARE(label("Label1"), u"Acme"_s);
+        // The dialog was read without being shown.
+        QCOMPARE(SharedInstance<QVO1>::get().state(), State::LoadedHidden);
+        QVERIFY(QTest::qWaitForWindowActive(preview().window()));
+        QCOMPARE(QApplication::focusWidget(), preview().window()->findChild<QWidget *>(u"Command1"_s));
+    }
+
+    void allFieldsEmpty()
+    {
+        generate();
+        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label9", "Label10",
+                                 "Label11", "Label12", "Label13", "Label14", "Label17", "Label18"})
+            QVERIFY2(label(name).isEmpty(), name);
+        QCOMPARE(label("Label15"), u"Payment Type"_s);
+        QCOMPARE(label("Label16"), u"Amount:"_s);
+    }
+
+    void secondGenerateChangesOnlyThePaymentType()
+    {
+        type("Text2", u"Ada"_s);
+        type("Text7", u"abc"_s);
+        choose("Option4");
+        generate();
+        QPointer<QVRP> first = preview().window();
+
+        type("Text2", u"Grace"_s);
+        type("Text7", u"5"_s);
+        choose("Option3");
+        generate();
+        QCOMPARE(preview().window(), first.data());
+        QCOMPARE(label("Label9"), u"Ada"_s);
+        QCOMPARE(label("Label18"), u"abc"_s);
+        QCOMPARE(label("Label17"), u"Credit Card"_s);
+        QCOMPARE(mainWindow()->findChild<QLineEdit *>(u"Text2"_s)->text(), u"Grace"_s);
+    }
+
+    void cancelThenGenerateCopiesAfresh()
+    {
+        type("Text2", u"Ada"_s);
+        choose("Option4");
+        generate();
+        QVERIFY(QTest::qWaitForWindowActive(preview().window()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(preview().state(), State::NotLoaded);
+        type("Text2", u"Grace"_s);
+        generate();
+        QCOMPARE(label("Label9"), u"Grace"_s);
+        QCOMPARE(label("Label17"), u"Cash"_s);
+        preview().window()->findChild<QPushButton *>(u"Command2"_s)->click();
+        QCOMPARE(preview().state(), State::NotLoaded);
+    }
+
+    void unsavedEditsInAnOpenUserSetupAreTaken()
+    {
+        storeIssuer(u"Stored Name"_s);
+        mainWindow()->findChild<QAction *>(u"mnuoptions"_s)->trigger();
+        SharedInstance<QVO1>::get().window()->findChild<QLineEdit *>(u"Text1"_s)->setText(u"Edited Name"_s);
+        generate();
+        QCOMPARE(label("Label1"), u"Edited Name"_s);
+        QCOMPARE(SharedInstance<QVO1>::get().state(), State::Shown);
+        QCOMPARE(SettingsStore::getSetting(SettingsStore::applicationName(), u"Recent DBs"_s, u"Text1DB"_s),
+                 u"Stored Name"_s);
+    }
+
+    void closingTheMainWindowLeavesThePreview()
+    {
+        generate();
+        mainWindow()->findChild<QAction *>(u"mnuexit"_s)->trigger();
+        QCOMPARE(SharedInstance<QV1>::get().state(), State::NotLoaded);
+        QCOMPARE(preview().state(), State::Shown);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        const struct { const char *name; int l, t, w, h; } rows[] = {
+            {"Command1", 4080, 3240, 1335, 375}, {"Command2", 5520, 3240, 1335, 375},
+            {"Frame1", 120, 120, 6735, 1455},    {"Label1", 120, 360, 2415, 255},
+            {"Label2", 120, 720, 1455, 255},     {"Label3", 120, 960, 1215, 255},
+            {"Label4", 1320, 960, 855, 255},     {"Label5", 2280, 960, 735, 255},
+            {"Frame2", 120, 1680, 3615, 1455},   {"Label9", 120, 240, 1455, 255},
+            {"Label10", 720, 240, 1575, 255},    {"Label11", 120, 600, 1575, 255},
+            {"Label12", 120, 840, 1095, 255},    {"Label13", 120, 1080, 735, 255},
+            {"Label14", 840, 1080, 735, 255},    {"Label6", 1560, 1080, 975, 255},
+            {"Frame3", 3840, 1680, 3015, 1455},  {"Label15", 120, 600, 1095, 255},
+            {"Label16", 600, 840, 735, 255},     {"Label17", 1440, 600, 1455, 255},
+            {"Label18", 1440, 840, 1455, 255},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << QRect(row.l / 15, row.t / 15, row.w / 15, row.h / 15);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        QCOMPARE(preview().window()->findChild<QWidget *>(name)->geometry(), expected);
+    }
+
+    void window()
+    {
+        QVRP *window = preview().window();
+        QCOMPARE(window->windowTitle(), u"Receipt Preview"_s);
+        QCOMPARE(window->size(), QSize(465, 248));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY((window->windowFlags() & Qt::WindowType_Mask) == Qt::Tool);
+        QCOMPARE(window->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Paid to the order of"_s);
+        QCOMPARE(window->findChild<QGroupBox *>(u"Frame2"_s)->title(), u"From"_s);
+        QCOMPARE(window->findChild<QGroupBox *>(u"Frame3"_s)->title(), u"Payment Info"_s);
+        QCOMPARE(window->findChild<QPushButton *>(u"Command1"_s)->nextInFocusChain()->objectName(), u"Command2"_s);
+    }
+
+    // Label10 lies over Label9 from 720 twips on; Label14 over the end of Label13.
+    void stackingOfOverlappingLabels_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QString>("onTop");
+        QTest::newRow("first name strip") << u"Frame2"_s << QPoint(30, 20) << u"Label9"_s;
+        QTest::newRow("last name over first name") << u"Frame2"_s << QPoint(60, 20) << u"Label10"_s;
+        QTest::newRow("state over city") << u"Frame2"_s << QPoint(56, 76) << u"Label14"_s;
+        QTest::newRow("zip over state") << u"Frame2"_s << QPoint(104, 76) << u"Label6"_s;
+        QTest::newRow("issuer state over city") << u"Frame1"_s << QPoint(88, 68) << u"Label4"_s;
+    }
+
+    void stackingOfOverlappingLabels()
+    {
+        QFETCH(QString, frame);
+        QFETCH(QPoint, point);
+        QFETCH(QString, onTop);
+        QCOMPARE(preview().window()->findChild<QGroupBox *>(frame)->childAt(point)->objectName(), onTop);
+    }
+
+    void labelsShowOnlyTheirFirstLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fits") << u"12 Main St"_s << u"12 Main St"_s;
+        QTest::newRow("last words lost") << u"12 St James's Square, Westminster, London"_s << u"12 St James's "_s;
+        QTest::newRow("leading blanks kept") << u"   x"_s << u"   x"_s;
+    }
+
+    void labelsShowOnlyTheirFirstLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        auto *street = preview().window()->findChild<FirstLineLabel *>(u"Label11"_s);
+        street->setText(text);
+        QVERIFY(text.startsWith(street->shownText()));
+        QVERIFY(QFontMetrics(street->font()).horizontalAdvance(street->shownText().trimmed()) <= street->width());
+        if (text.size() < 12)
+            QCOMPARE(street->shownText(), shown);
+        else
+            QVERIFY(street->shownText().size() < text.size());
+        QCOMPARE(street->text(), text);
+    }
+};
+
+QTEST_MAIN(TestQVRP)
+#include "tst_qvrp.moc"

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "receipt/lineprinter.h"
+#include "receipt/receiptprintout.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Receipt)
+
+// Records every printer operation as a line of text: "font 20", "line [a][b]", "empty", "end".
+class RecordingPrinter : public LinePrinter
+{
+public:
+    QStringList operations;
+
+    void setFontSize(float points) override { operations << u"font "_s + QString::number(points); }
+    void printLine(const QStringList &items) override
+    {
+        QString line = u"line "_s;
+        for (const QString &item : items)
+            line += u'[' + item + u']';
+        operations << line;
+    }
+    void printEmptyLine() override { operations << u"empty"_s; }
+    void endDocument() override { operations << u"end"_s; }
+};
+
+static QString sp(int n)
+{
+    return u'[' + QString(n, u' ') + u']';
+}
+
+class TestReceiptPrintout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printedLines_data()
+    {
+        QTest::addColumn<Receipt>("receipt");
+
+        QTest::newRow("all empty") << Receipt{};
+        QTest::newRow("no payment type") << Receipt{{u"Acme"_s, u"1 Main"_s, u"City"_s, u"ST"_s, u"12345"_s}, QString(),
+                                                    u"$12.50"_s, {u"Ada"_s, u"L"_s, u"S1"_s, u"S2"_s, u"C"_s, u"S"_s, u"Z"_s}};
+        QTest::newRow("empty second street line") << Receipt{{}, u"Cash"_s, u"abc"_s,
+                                                             {u"Ada"_s, u"L"_s, u"S1"_s, QString(), u"C"_s, u"S"_s, u"Z"_s}};
+        QTest::newRow("long texts") << Receipt{{QString(5000, u'n')}, u"Money Order"_s, QString(300, u'9'),
+                                               {QString(2000, u'f')}};
+        QTest::newRow("non-ASCII and blanks") << Receipt{{u"  Zoë Ærø  "_s, u"שלום"_s, u"東京"_s, u"🧾"_s, u""_s},
+                                                         u"Credit Card"_s, u"1.234,50\u00A0€"_s,
+                                                         {u"José"_s, u"Núñez"_s}};
+    }
+
+    // Fifteen lines, whatever the content: captions, fixed runs of spaces, the values.
+    void printedLines()
+    {
+        QFETCH(Receipt, receipt);
+        const IssuerDetails &i = receipt.issuer;
+        const PayeeDetails &p = receipt.payee;
+        auto item = [](const QString &text) -> QString { return u'[' + text + u']'; };
+        const QStringList expected{
+            u"font 20"_s,
+            u"line [Receipt Form]"_s,
+            u"font 14"_s,
+            u"empty"_s,
+            u"line [12/7/2026]"_s,
+            u"empty"_s,
+            u"line [Paid to the order of:]"_s + sp(20) + item(i.name),
+            u"line "_s + sp(37) + item(i.street),
+            u"line "_s + sp(37) + item(i.city) + sp(1) + item(i.state) + sp(1) + item(i.zip),
+            u"empty"_s,
+            u"line [Paid by:]"_s + sp(20) + item(receipt.paymentType),
+            u"line [In the Amount of:]"_s + sp(13) + item(receipt.amount),
+            u"empty"_s,
+            u"line [From:]"_s + sp(22) + item(p.firstName) + sp(1) + item(p.lastName),
+            u"line "_s + sp(27) + item(p.street1),
+            u"line "_s + sp(27) + item(p.street2),
+            u"line "_s + sp(27) + item(p.city) + sp(1) + item(p.state) + sp(1) + item(p.zip),
+            u"end"_s,
+        };
+        RecordingPrinter printer;
+        printReceipt(receipt, u"12/7/2026"_s, printer);
+        QCOMPARE(printer.operations, expected);
+        QCOMPARE(printer.operations.count(u"empty"_s) + printer.operations.filter(u"line "_s).size(), 15);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReceiptPrintout)
+#include "tst_receiptprintout.moc"

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "receipt/qvrp.h"
+#include "setup/qvo1.h"
+#include "setup/settingsstore.h"
+#include "testsupport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using State = WindowLifecycle::State;
+
+static const QStringList fieldNames{u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s};
+
+static QString stored(const QString &key)
+{
+    return SettingsStore::getSetting(SettingsStore::applicationName(), u"Recent DBs"_s, key);
+}
+
+static QStringList storedFields()
+{
+    QStringList values;
+    for (const QString &key : {u"Text1DB"_s, u"text2DB"_s, u"Text3DB"_s, u"Text4DB"_s, u"Text5DB"_s})
+        values << stored(key);
+    return values;
+}
+
+static void store(const QStringList &values)
+{
+    const QStringList keys{u"text1Db"_s, u"text2Db"_s, u"text3Db"_s, u"Text4Db"_s, u"Text5Db"_s};
+    for (int i = 0; i < keys.size(); ++i)
+        SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, keys.at(i), values.at(i));
+}
+
+class TestQVO1 : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
+
+    static SharedInstance<QVO1> &dialog() { return SharedInstance<QVO1>::get(); }
+    static QLineEdit *field(const QString &name) { return dialog().window()->findChild<QLineEdit *>(name); }
+    static QPushButton *button(const char *name)
+    {
+        return dialog().window()->findChild<QPushButton *>(QLatin1StringView(name));
+    }
+    static QStringList fieldTexts()
+    {
+        QStringList texts;
+        for (const QString &name : fieldNames)
+            texts << field(name)->text();
+        return texts;
+    }
+    static void openFromTheMenu()
+    {
+        auto &main = SharedInstance<QV1>::get();
+        main.show();
+        main.window()->findChild<QAction *>(u"mnuoptions"_s)->trigger();
+    }
+
+private slots:
+    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
+    void cleanup()
+    {
+        TestSupport::discardEverything();
+        m_config.reset();
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QString>("tooltip");
+        const struct { const char *name; int l, t, w, h; const char *tip; } rows[] = {
+            {"Frame1", 120, 120, 6135, 2175, ""},
+            {"Label1", 960, 240, 735, 255, ""},
+            {"Label2", 360, 600, 1095, 255, ""},
+            {"Label3", 1080, 960, 255, 255, ""},
+            {"Label4", 960, 1320, 375, 255, ""},
+            {"Label5", 1080, 1680, 255, 255, ""},
+            {"Text1", 1560, 240, 2655, 285, "Enter your name or company name"},
+            {"Text2", 1560, 600, 2655, 285, "Enter your street address"},
+            {"Text3", 1560, 960, 2655, 285, "Enter your city"},
+            {"Text4", 1560, 1320, 375, 285, "Enter your state"},
+            {"Text5", 1560, 1680, 975, 285, "Enter your 5 digit zip code"},
+            {"Command1", 5040, 2400, 1215, 375, ""},
+            {"Command2", 3720, 2400, 1215, 375, ""},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.name)
+                                    << QRect(row.l / 15, row.t / 15, row.w / 15, row.h / 15)
+                                    << QString::fromLatin1(row.tip);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        QFETCH(QString, tooltip);
+        QWidget *widget = dialog().window()->findChild<QWidget *>(name);
+        QCOMPARE(widget->geometry(), expected);
+        QCOMPARE(widget->toolTip(), tooltip);
+    }
+
+    void window()
+    {
+        QVO1 *window = dialog().window();
+        QCOMPARE(window->windowTitle(), u"User Setup"_s);
+        QCOMPARE(window->size(), QSize(432, 195));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY((window->windowFlags() & Qt::WindowType_Mask) == Qt::Tool);
+        QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        for (const QString &name : fieldNames) {
+            QLineEdit *box = field(name);
+            QCOMPARE(box->palette().color(QPalette::Text), QColor(0, 0, 255));
+            QVERIFY(box->font().bold());
+            QCOMPARE(box->maxLength(), std::numeric_limits<int>::max());
+            QVERIFY(box->alignment() & (name == u"Text4" ? Qt::AlignLeft : Qt::AlignHCenter));
+        }
+        QVERIFY(!button("Command1")->isDefault() && !button("Command2")->isDefault());
+        QCOMPARE(window->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"User Information"_s);
+    }
+
+    void firstRunOpensEmptyAndEveryCloseCreatesTheEntries_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK") << u"OK"_s;
+        QTest::newRow("Cancel") << u"Cancel"_s;
+        QTest::newRow("Esc") << u"Esc"_s;
+        QTest::newRow("Enter on the focused Cancel") << u"Enter"_s;
+        QTest::newRow("close box") << u"close"_s;
+    }
+
+    void firstRunOpensEmptyAndEveryCloseCreatesTheEntries()
+    {
+        QFETCH(QString, how);
+        openFromTheMenu();
+        QVERIFY(QTest::qWaitForWindowActive(dialog().window()));
+        QCOMPARE(fieldTexts(), QStringList(5));
+        QVERIFY(!QFileInfo::exists(SettingsStore::filePath()));
+        QCOMPARE(QApplication::focusWidget(), button("Command1"));
+
+        if (how == u"OK")
+            QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        else if (how == u"Cancel")
+            QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        else if (how == u"Esc")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (how == u"Enter")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            dialog().window()->close();
+
+        QCOMPARE(dialog().state(), State::NotLoaded);
+        QVERIFY(QFileInfo::exists(SettingsStore::filePath()));
+        QCOMPARE(storedFields(), QStringList(5));
+    }
+
+    void cancelSavesEditsFromAnyField_data()
+    {
+        QTest::addColumn<QString>("focused");
+        for (const QString &name : fieldNames)
+            QTest::newRow(qPrintable(u"Esc from "_s + name)) << name;
+    }
+
+    void cancelSavesEditsFromAnyField()
+    {
+        QFETCH(QString, focused);
+        openFromTheMenu();
+        QVERIFY(QTest::qWaitForWindowActive(dialog().window()));
+        const QStringList typed{u" Zoë & Co. "_s, u"1 Rue de l'Été"_s, u"Zürich"_s, u"ZH canton"_s, u"8001-CH"_s};
+        for (int i = 0; i < fieldNames.size(); ++i)
+            field(fieldNames.at(i))->setText(typed.at(i));
+        field(focused)->setFocus();
+        QTest::keyClick(field(focused), Qt::Key_Return); // presses no button
+        QCOMPARE(dialog().state(), State::Shown);
+        QTest::keyClick(field(focused), Qt::Key_Escape);
+        QCOMPARE(dialog().state(), State::NotLoaded);
+        QCOMPARE(storedFields(), typed);
+        openFromTheMenu();
+        QCOMPARE(fieldTexts(), typed);
+    }
+
+    void tabOrderStartsAtCancel()
+    {
+        openFromTheMenu();
+        QVERIFY(QTest::qWaitForWindowActive(dialog().window()));
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, (QStringList{u"Command1"_s, u"Command2"_s, u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s,
+                                       u"Text5"_s, u"Command1"_s}));
+    }
+
+    void menuShowsTheOneLoadedDialogWithoutReloading()
+    {
+        store({u"stored"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        // A preview loads the dialog hidden, then the store changes behind its back.
+        SharedInstance<QV1>::get().show();
+        SharedInstance<QVRP>::get().window();
+        QCOMPARE(dialog().state(), State::LoadedHidden);
+        QPointer<QVO1> loaded = dialog().window();
+        store({u"changed later"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+
+        openFromTheMenu();
+        QCOMPARE(dialog().state(), State::Shown);
+        QCOMPARE(dialog().window(), loaded.data());
+        QCOMPARE(field(u"Text1"_s)->text(), u"stored"_s);
+        field(u"Text1"_s)->setText(u"edited"_s);
+        openFromTheMenu();
+        QCOMPARE(dialog().window(), loaded.data());
+        QCOMPARE(field(u"Text1"_s)->text(), u"edited"_s);
+    }
+
+    void hiddenDialogIsNotSavedWhenTheRunEnds()
+    {
+        store({u"ours"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        SharedInstance<QV1>::get().show();
+        SharedInstance<QVRP>::get().show();
+        QCOMPARE(dialog().state(), State::LoadedHidden);
+        // Another run saves meanwhile; ending this run must not write the old values back.
+        store({u"theirs"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        SharedInstance<QV1>::get().window()->close();
+        SharedInstance<QVRP>::get().window()->close();
+        QCOMPARE(dialog().state(), State::NotLoaded);
+        QCOMPARE(stored(u"Text1DB"_s), u"theirs"_s);
+    }
+
+    void closingTheMainWindowLeavesTheDialogOpen()
+    {
+        openFromTheMenu();
+        field(u"Text3"_s)->setText(u"Springfield"_s);
+        SharedInstance<QV1>::get().window()->close();
+        QCOMPARE(dialog().state(), State::Shown);
+        button("Command2")->click();
+        QCOMPARE(stored(u"Text3DB"_s), u"Springfield"_s);
+    }
+
+    void anotherExecutableNameStartsEmpty()
+    {
+        store({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        QFile file(SettingsStore::filePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray content = file.readAll();
+        // What a run under another name would find: its own application level is empty.
+        content.replace(SettingsStore::applicationName().toUtf8(), "renamed");
+        file.seek(0);
+        file.write(content);
+        file.close();
+        QCOMPARE(fieldTexts(), QStringList(5));
+    }
+
+    void unwritableStoreReportsAndKeepsTheDialog()
+    {
+        if (geteuid() != 0)
+            QSKIP("a read-only mount needs root; as another user the permission case is covered by the store test");
+        store({u"on disk"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        const QString folder = QFileInfo(SettingsStore::filePath()).absolutePath();
+        if (QProcess::execute(u"mount"_s, {u"--bind"_s, folder, folder}) != 0
+            || QProcess::execute(u"mount"_s, {u"-o"_s, u"remount,ro,bind"_s, folder}) != 0)
+            QSKIP("this machine does not allow a read-only bind mount");
+        auto unmount = qScopeGuard([&folder] { QProcess::execute(u"umount"_s, {folder}); });
+
+        openFromTheMenu();
+        field(u"Text1"_s)->setText(u"typed, not savable"_s);
+        button("Command2")->click();
+
+        QVERIFY(TestSupport::errorReportText().contains(SettingsStore::filePath()));
+        QCOMPARE(dialog().state(), State::Shown);
+        QCOMPARE(field(u"Text1"_s)->text(), u"typed, not savable"_s);
+        QCOMPARE(stored(u"Text1DB"_s), u"on disk"_s);
+        // The application goes on: the main window still answers.
+        TestSupport::errorReports().first()->close();
+        SharedInstance<QV1>::get().window()->findChild<QLineEdit *>(u"Text2"_s)->setText(u"still here"_s);
+        QCOMPARE(SharedInstance<QV1>::get().state(), State::Shown);
+    }
+};
+
+QTEST_MAIN(TestQVO1)
+#include "tst_qvo1.moc"
