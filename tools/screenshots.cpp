@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Renders every window, filled in as a user would, into PNG files for the documentation.
+// Renders every window, filled in as a user would, into PNG files for the documentation,
+// and prints the receipt on the default printer.
 #include "about/qvabout1.h"
 #include "main/formwindow.h"
 #include "main/openwindows.h"
@@ -65,7 +66,10 @@ int main(int argc, char *argv[])
     save(setup.window(), directory, QStringLiteral("user-setup"));
 
     window->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    save(SharedInstance<QVRP>::get().window(), directory, QStringLiteral("receipt-preview"));
+    QVRP *preview = SharedInstance<QVRP>::get().window();
+    save(preview, directory, QStringLiteral("receipt-preview"));
+    // The printed page goes to the default printer; the caller picks it up from the spooler.
+    preview->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
 
     SharedInstance<QVAbout1>::get().show();
     save(SharedInstance<QVAbout1>::get().window(), directory, QStringLiteral("about"));
