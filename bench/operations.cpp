@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// Times the program's own operations in one process: the store accesses of User Setup's
+// load and save, Generate to the preview painted, and Print to the job handed to the spooler.
+#include "main/formwindow.h"
+#include "main/openwindows.h"
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "receipt/qvrp.h"
+#include "setup/qvo1.h"
+#include "setup/settingsstore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QString section = QStringLiteral("Recent DBs");
+const QStringList keysRead{QStringLiteral("Text1DB"), QStringLiteral("text2DB"), QStringLiteral("Text3DB"),
+                           QStringLiteral("Text4DB"), QStringLiteral("Text5DB")};
+const QStringList keysWritten{QStringLiteral("text1Db"), QStringLiteral("text2Db"), QStringLiteral("text3Db"),
+                              QStringLiteral("Text4Db"), QStringLiteral("Text5Db")};
+
+// Runs the step `runs` times after `prepare` and prints the median in milliseconds.
+void report(const char *what, int runs, const std::function<void()> &prepare, const std::function<void()> &step)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-52s %9.3f ms  (median of %d)\n", what, times.at(times.size() / 2), runs);
+}
+
+// Processes events until the widget has been painted.
+void waitForPaint(QWidget *widget)
+{
+    struct Probe : QObject
+    {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } probe;
+    widget->installEventFilter(&probe);
+    while (!probe.painted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    widget->removeEventFilter(&probe);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    FormWindow::installFontFallbacks();
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString application = SettingsStore::applicationName();
+    for (const QString &key : keysWritten)
+        SettingsStore::saveSetting(application, section, key, QStringLiteral("Quorvel Supplies Ltd."));
+
+    const auto nothing = [] {};
+    report("loadsettings' store reads (5 x GetSetting)", 201, nothing, [&] {
+        for (const QString &key : keysRead)
+            SettingsStore::getSetting(application, section, key);
+    });
+    report("savesettings' store writes (5 x SaveSetting)", 51, nothing, [&] {
+        for (const QString &key : keysWritten)
+            SettingsStore::saveSetting(application, section, key, QStringLiteral("Quorvel Supplies Ltd."));
+    });
+
+    auto &main = SharedInstance<QV1>::get();
+    main.show();
+    waitForPaint(main.window());
+    main.window()->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("Ada"));
+    main.window()->findChild<QLineEdit *>(QStringLiteral("Text7"))->setText(QStringLiteral("1234.5"));
+    main.window()->findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);
+    auto *generate = main.window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+    auto &preview = SharedInstance<QVRP>::get();
+    auto &setup = SharedInstance<QVO1>::get();
+
+    report("Generate, first load (store read), to preview painted", 31,
+           [&] {
+               preview.discard();
+               setup.discard();
+               QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+           },
+           [&] {
+               generate->click();
+               waitForPaint(preview.window());
+           });
+    report("Generate, preview already loaded", 101, nothing, [&] { generate->click(); });
+
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        std::printf("%-52s %s\n", "Print to the job handed to the spooler", "skipped: no default printer");
+    } else {
+        auto *print = preview.window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+        report("Print to the job handed to the spooler", 5, nothing, [&] { print->click(); });
+    }
+
+    OpenWindows::instance().discardAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Starts as the program does and reports when the main window has been painted. With
+// "all", it also opens User Setup, the preview and About, for the memory figure.
+#include "firstpaint.h"
+
+#include "about/qvabout1.h"
+#include "main/formwindow.h"
+#include "main/openwindows.h"
+#include "main/qv1.h"
+#include "main/sharedinstance.h"
+#include "receipt/qvrp.h"
+#include "setup/qvo1.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    FormWindow::installFontFallbacks();
+
+    auto &main = SharedInstance<QV1>::get();
+    main.show();
+    QList<QWidget *> windows{main.window()};
+    if (QCoreApplication::arguments().contains(QStringLiteral("all"))) {
+        SharedInstance<QVO1>::get().show();
+        main.window()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        SharedInstance<QVAbout1>::get().show();
+        windows << SharedInstance<QVO1>::get().window() << SharedInstance<QVRP>::get().window()
+                << SharedInstance<QVAbout1>::get().window();
+    }
+    FirstPaint probe(windows);
+    const int status = QApplication::exec();
+    OpenWindows::instance().discardAll();
+    return status;
+}
