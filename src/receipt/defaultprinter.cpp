@@ -4,8 +4,11 @@
 #include "main/failure.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -15,17 +18,11 @@ const QString printAction = QStringLiteral("Printing the receipt");
 
 DefaultPrinter::DefaultPrinter() = default;
 
-DefaultPrinter::~DefaultPrinter()
-{
-    if (m_painter.isActive()) {
-        m_printer->abort();
-        m_painter.end();
-    }
-}
+DefaultPrinter::~DefaultPrinter() = default;
 
 void DefaultPrinter::openDocumentIfNeeded()
 {
-    if (m_painter.isActive())
+    if (m_printer)
         return;
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
@@ -34,52 +31,53 @@ void DefaultPrinter::openDocumentIfNeeded()
     m_printer = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
     m_printer->setDocName(QStringLiteral("Receipt"));
     // Qt falls back to writing a PDF file when the printer is not usable: that is not printing.
-    if (m_printer->outputFormat() != QPrinter::NativeFormat || !m_painter.begin(m_printer.get()))
-        throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot start a document.").arg(printer.printerName()));
-    m_font = m_painter.font();
+    if (m_printer->outputFormat() != QPrinter::NativeFormat)
+        throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName()));
+    m_font = QFont(); // the printer's default typeface: no face is chosen
 }
 
-void DefaultPrinter::checkActive() const
+qreal DefaultPrinter::lineSpacing() const
 {
-    if (!m_painter.isActive() || m_printer->printerState() == QPrinter::Error)
-        throw Failure(printAction, QStringLiteral("The printer \"%1\" stopped taking the document.")
-                                           .arg(m_printer->printerName()));
+    return QFontMetricsF(m_font, m_printer.get()).lineSpacing();
 }
 
 void DefaultPrinter::setFontSize(float points)
 {
     openDocumentIfNeeded();
     m_font.setPointSizeF(points);
-    m_painter.setFont(m_font);
-    checkActive();
-}
-
-void DefaultPrinter::advanceLine()
-{
-    m_lineTop += QFontMetricsF(m_font, m_printer.get()).lineSpacing();
 }
 
 void DefaultPrinter::printLine(const QStringList &items)
 {
     openDocumentIfNeeded();
-    const QFontMetricsF metrics(m_font, m_printer.get());
-    m_painter.drawText(QPointF(0, m_lineTop + metrics.ascent()), items.join(QString()));
-    advanceLine();
-    checkActive();
+    const qreal ascent = QFontMetricsF(m_font, m_printer.get()).ascent();
+    m_lines.append({m_font, m_lineTop + ascent, items.join(QString())});
+    m_lineTop += lineSpacing();
 }
 
 void DefaultPrinter::printEmptyLine()
 {
     openDocumentIfNeeded();
-    advanceLine();
-    checkActive();
+    m_lineTop += lineSpacing();
 }
 
 void DefaultPrinter::endDocument()
 {
     openDocumentIfNeeded();
-    checkActive();
-    if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
+    QPainter painter;
+    if (!painter.begin(m_printer.get()))
+        throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot start a document.")
+                                           .arg(m_printer->printerName()));
+    // From the left edge of the printable area; nothing wraps or shortens a line.
+    for (const PlacedLine &line : std::as_const(m_lines)) {
+        painter.setFont(line.font);
+        painter.drawText(QPointF(0, line.baseline), line.text);
+    }
+    if (!painter.end() || m_printer->printerState() == QPrinter::Error)
         throw Failure(printAction, QStringLiteral("The printer \"%1\" did not accept the document.")
                                            .arg(m_printer->printerName()));
+    // Qt hands the finished document to CUPS and reports success whatever CUPS answered.
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        throw Failure(printAction, QStringLiteral("The print system did not take the document for \"%1\": %2")
+                                           .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
 }

@@ -4,15 +4,16 @@
 #include "lineprinter.h"
 
 #include <QFont>
-#include <QPainter>
+#include <QList>
 
 #include <memory>
 
 class QPrinter;
 
 // The system's default printer (CUPS on Linux), with its own page and typeface; only the
-// font size is set. A document that is not ended, because an operation failed on the
-// way, is aborted when this object goes, so no partial page is printed.
+// font size is set. The first operation finds the printer; the lines are laid out on its
+// page as they come but reach it only when the document ends, so a document that fails on
+// the way prints nothing at all.
 class DefaultPrinter final : public LinePrinter
 {
 public:
@@ -25,12 +26,18 @@ public:
     void endDocument() override;
 
 private:
+    struct PlacedLine
+    {
+        QFont font;
+        qreal baseline;
+        QString text;
+    };
+
     void openDocumentIfNeeded();
-    void advanceLine();
-    void checkActive() const;
+    qreal lineSpacing() const;
 
     std::unique_ptr<QPrinter> m_printer;
-    QPainter m_painter;
     QFont m_font;
     qreal m_lineTop = 0;
+    QList<PlacedLine> m_lines;
 };

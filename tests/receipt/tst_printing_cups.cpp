@@ -2,9 +2,13 @@
 // Prints through the real CUPS scheduler (started by the test command with a PDF printer as
 // the default destination and job files kept), and with no reachable print system at all.
 #include "content/localeformat.h"
+#include "main/failure.h"
+#include "main/handlerguard.h"
 #include "main/qv1.h"
 #include "main/sharedinstance.h"
+#include "receipt/defaultprinter.h"
 #include "receipt/qvrp.h"
+#include "receipt/receiptprintout.h"
 #include "setup/settingsstore.h"
 #include "testsupport.h"
 
@@ -14,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +59,32 @@ QStringList printedText(int job)
             lines << line.simplified();
     return lines;
 }
+
+bool schedulerRunning()
+{
+    QProcess status;
+    status.start(u"lpstat"_s, {u"-r"_s});
+    status.waitForFinished();
+    return status.readAllStandardOutput().contains("is running");
+}
+
+// The default printer, whose scheduler stops just before the document is handed over.
+class StoppingPrinter : public LinePrinter
+{
+public:
+    void setFontSize(float points) override { m_printer.setFontSize(points); }
+    void printLine(const QStringList &items) override { m_printer.printLine(items); }
+    void printEmptyLine() override { m_printer.printEmptyLine(); }
+    void endDocument() override
+    {
+        QProcess::execute(u"pkill"_s, {u"-x"_s, u"cupsd"_s});
+        QTest::qWaitFor([] { return !schedulerRunning(); }, 10'000);
+        m_printer.endDocument();
+    }
+
+private:
+    DefaultPrinter m_printer;
+};
 
 } // namespace
 
@@ -134,6 +166,43 @@ private slots:
         printButton()->click();
         QTRY_COMPARE_WITH_TIMEOUT(jobIds().size(), before + 2, 20'000);
         QVERIFY(TestSupport::errorReports().isEmpty());
+    }
+
+    void abandonedDocumentQueuesNothing()
+    {
+        if (!qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP("this run has no print system");
+        const QList<int> before = jobIds();
+        {
+            DefaultPrinter printer;
+            printer.setFontSize(20);
+            printer.printLine({u"half a receipt"_s});
+        }
+        QTest::qWait(500);
+        QCOMPARE(jobIds(), before);
+    }
+
+    void schedulerStoppingDuringAJobIsReported()
+    {
+        if (!qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            QSKIP("this run has no print system");
+        if (geteuid() != 0)
+            QSKIP("stopping and restarting the CUPS scheduler needs root");
+        const QList<int> before = jobIds();
+        auto restart = qScopeGuard([] {
+            QProcess::execute(u"cupsd"_s, {});
+            QTest::qWaitFor(schedulerRunning, 10'000);
+        });
+        runGuarded([] {
+            StoppingPrinter printer;
+            printReceipt(Receipt{}, u"12/7/2026"_s, printer);
+        });
+        restart.dismiss();
+        QProcess::execute(u"cupsd"_s, {});
+        QVERIFY(QTest::qWaitFor(schedulerRunning, 10'000));
+        QVERIFY2(TestSupport::errorReportText().contains(u"The print system did not take the document"_s),
+                 qPrintable(TestSupport::errorReportText()));
+        QCOMPARE(jobIds(), before);
     }
 
     void noPrintSystem()
