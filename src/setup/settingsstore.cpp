@@ -11,6 +11,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace {
 
@@ -55,6 +56,15 @@ QString lockFailureReason(const QLockFile &lock)
     }
 }
 
+// A short write on a full disk comes back without a reason of its own.
+QString writeFailureReason(const QSaveFile &file, qint64 needed)
+{
+    const qint64 available = QStorageInfo(QFileInfo(file.fileName()).absolutePath()).bytesAvailable();
+    if (available >= 0 && available < needed)
+        return QStringLiteral("The disk is full: the file needs %1 bytes and %2 are free.").arg(needed).arg(available);
+    return file.errorString();
+}
+
 } // namespace
 
 QString SettingsStore::filePath()
@@ -96,11 +106,14 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
 
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself and says so.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure(action, file.errorString());
     // The file holds the user's name and address.
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(content) != content.size() || !file.commit())
+    if (file.write(content) != content.size())
+        throw Failure(action, writeFailureReason(file, content.size()));
+    if (!file.commit())
         throw Failure(action, file.errorString());
 }

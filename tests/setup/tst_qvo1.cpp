@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <unistd.h>
@@ -259,6 +260,71 @@ private slots:
         file.write(content);
         file.close();
         QCOMPARE(fieldTexts(), QStringList(5));
+    }
+
+    void damagedFileStillOpens_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("name"); // what Text1 shows
+        const QByteArray header = "[" + SettingsStore::applicationName().toUtf8() + "/Recent DBs]\n";
+        QByteArray noise(4096, '\0');
+        QRandomGenerator random(7);
+        for (char &byte : noise)
+            byte = char(random.bounded(256));
+        QTest::newRow("random bytes") << noise << QString();
+        QTest::newRow("random bytes around the entries") << noise + '\n' + header + "Text1DB=Acme\n" + noise << u"Acme"_s;
+        QTest::newRow("truncated line") << header + "Text1DB=\"Acme Lt" << u"Acme Lt"_s;
+        QTest::newRow("invalid UTF-8") << header + "Text1DB=\xff\xfe" "Acme\xc0\n" << u"\uFFFD\uFFFDAcme\uFFFD"_s;
+        QByteArray large = header;
+        while (large.size() < 10 * 1024 * 1024)
+            large += "garbage without an equals sign, line after line\n";
+        QTest::newRow("10 MB") << large + "Text1DB=at the end\n" << u"at the end"_s;
+    }
+
+    void damagedFileStillOpens()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, name);
+        QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+        QFile file(SettingsStore::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+
+        openFromTheMenu();
+        QCOMPARE(dialog().state(), State::Shown);
+        QCOMPARE(field(u"Text1"_s)->text(), name);
+        field(u"Text2"_s)->setText(u"new street"_s);
+        button("Command2")->click();
+        QVERIFY(TestSupport::errorReports().isEmpty());
+        QCOMPARE(stored(u"text2DB"_s), u"new street"_s);
+        QCOMPARE(stored(u"Text1DB"_s), name);
+    }
+
+    void fullDiskReportsAndKeepsTheFile()
+    {
+        if (geteuid() != 0)
+            QSKIP("mounting a small file system for a full disk needs root");
+        const QString folder = QFileInfo(SettingsStore::filePath()).absolutePath();
+        QDir().mkpath(folder);
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, folder}) != 0)
+            QSKIP("this machine does not allow mounting a tmpfs");
+        auto unmount = qScopeGuard([&folder] { QProcess::execute(u"umount"_s, {folder}); });
+        store({u"before"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        QFile file(SettingsStore::filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        openFromTheMenu();
+        field(u"Text1"_s)->setText(QString(1 << 20, u'x'));
+        button("Command1")->click();
+
+        QVERIFY2(TestSupport::errorReportText().contains(u"The disk is full"_s),
+                 qPrintable(TestSupport::errorReportText()));
+        QCOMPARE(dialog().state(), State::Shown);
+        QCOMPARE(field(u"Text1"_s)->text().size(), 1 << 20);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
     }
 
     void unwritableStoreReportsAndKeepsTheDialog()
