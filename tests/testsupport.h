@@ -3,11 +3,14 @@
 
 #include "main/errorreport.h"
 #include "main/openwindows.h"
+#include "setup/settingsstore.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QWidget>
+
+#include <memory>
 
 // Helpers shared by the widget tests.
 namespace TestSupport {
@@ -50,5 +53,42 @@ inline void discardEverything()
     OpenWindows::instance().discardAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The Issuer details as User Setup stores them (keys written) and reads them (keys read).
+inline void storeIssuer(const QStringList &values)
+{
+    const QStringList keys{QStringLiteral("text1Db"), QStringLiteral("text2Db"), QStringLiteral("text3Db"),
+                           QStringLiteral("Text4Db"), QStringLiteral("Text5Db")};
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        SettingsStore::saveSetting(SettingsStore::applicationName(), QStringLiteral("Recent DBs"), keys.at(i),
+                                   values.value(i));
+}
+
+inline QStringList storedIssuer()
+{
+    QStringList values;
+    for (const char *key : {"Text1DB", "text2DB", "Text3DB", "Text4DB", "Text5DB"})
+        values << SettingsStore::getSetting(SettingsStore::applicationName(), QStringLiteral("Recent DBs"),
+                                            QString::fromLatin1(key));
+    return values;
+}
+
+// Base of the window tests: every test function starts with an empty configuration
+// directory, and leaves no window, report or settings file behind for the next one.
+class WindowTestCase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_config = std::make_unique<IsolatedConfig>(); }
+    void cleanup()
+    {
+        discardEverything();
+        m_config.reset();
+    }
+
+private:
+    std::unique_ptr<IsolatedConfig> m_config;
+};
 
 } // namespace TestSupport

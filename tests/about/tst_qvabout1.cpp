@@ -14,13 +14,11 @@
 using namespace Qt::StringLiterals;
 using State = WindowLifecycle::State;
 
-class TestQVAbout1 : public QObject
+class TestQVAbout1 : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
-
     static SharedInstance<QVAbout1> &about() { return SharedInstance<QVAbout1>::get(); }
     static void chooseAbout()
     {
@@ -29,13 +27,6 @@ private:
     }
 
 private slots:
-    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
-    void cleanup()
-    {
-        TestSupport::discardEverything();
-        m_config.reset();
-    }
-
     void layout_data()
     {
         QTest::addColumn<QString>("name");

@@ -10,13 +10,11 @@
 
 using namespace Qt::StringLiterals;
 
-class TestAccessibility : public QObject
+class TestAccessibility : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
-
     static QWidget *windowNamed(const QString &window)
     {
         if (window == u"QV1")
@@ -28,13 +26,6 @@ private:
     }
 
 private slots:
-    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
-    void cleanup()
-    {
-        TestSupport::discardEverything();
-        m_config.reset();
-    }
-
     void spokenNames_data()
     {
         QTest::addColumn<QString>("window");

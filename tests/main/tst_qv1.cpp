@@ -24,7 +24,7 @@ static QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-class TestQV1 : public QObject
+class TestQV1 : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
@@ -43,8 +43,6 @@ private:
     }
 
 private slots:
-    void cleanup() { TestSupport::discardEverything(); }
-
     void window()
     {
         QV1 *window = shownWindow();

@@ -98,13 +98,11 @@ private:
 
 } // namespace
 
-class TestPrintingCups : public QObject
+class TestPrintingCups : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
-
     static void type(const char *name, const QString &text)
     {
         SharedInstance<QV1>::get().window()->findChild<QLineEdit *>(QLatin1StringView(name))->setText(text);
@@ -115,10 +113,7 @@ private:
     }
     static void openPreview()
     {
-        const QStringList issuer{u"Zoë's Supplies"_s, u"1 Main St"_s, u"Springfield"_s, u"IL"_s, u"62701"_s};
-        const QStringList keys{u"text1Db"_s, u"text2Db"_s, u"text3Db"_s, u"Text4Db"_s, u"Text5Db"_s};
-        for (int i = 0; i < keys.size(); ++i)
-            SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, keys.at(i), issuer.at(i));
+        TestSupport::storeIssuer({u"Zoë's Supplies"_s, u"1 Main St"_s, u"Springfield"_s, u"IL"_s, u"62701"_s});
         SharedInstance<QV1>::get().show();
         type("Text2", u"Ada"_s);
         type("Text3", u"Lovelace"_s);
@@ -133,13 +128,6 @@ private:
     }
 
 private slots:
-    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
-    void cleanup()
-    {
-        TestSupport::discardEverything();
-        m_config.reset();
-    }
-
     void enterPrintsTheReceiptThroughTheSpooler()
     {
         if (!qEnvironmentVariableIsEmpty("CUPS_SERVER"))

@@ -16,13 +16,11 @@
 using namespace Qt::StringLiterals;
 using State = WindowLifecycle::State;
 
-class TestQVRP : public QObject
+class TestQVRP : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
-
     static QV1 *mainWindow()
     {
         auto &main = SharedInstance<QV1>::get();
@@ -46,19 +44,8 @@ private:
     {
         return preview().window()->findChild<QLabel *>(QLatin1StringView(name))->text();
     }
-    static void storeIssuer(const QString &name)
-    {
-        SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, u"text1Db"_s, name);
-    }
 
 private slots:
-    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
-    void cleanup()
-    {
-        TestSupport::discardEverything();
-        m_config.reset();
-    }
-
     void firstGenerateCopiesTheReceipt_data()
     {
         QTest::addColumn<QString>("option");
@@ -74,7 +61,7 @@ private slots:
     {
         QFETCH(QString, option);
         QFETCH(QString, paymentType);
-        storeIssuer(u"Acme"_s);
+        TestSupport::storeIssuer({u"Acme"_s});
         const struct { const char *box; const char *label; QString text; } fields[] = {
             {"Text2", "Label9", u" Ada "_s}, {"Text3", "Label10", u"Lovelace"_s}, {"Text4", "Label11", u"1 Main St"_s},
             {"Text5", "Label12", u"Apt 2"_s}, {"Text6", "Label13", u"Springfield"_s}, {"Text8", "Label14", u"ZZZ"_s},
@@ -147,7 +134,7 @@ private slots:
 
     void unsavedEditsInAnOpenUserSetupAreTaken()
     {
-        storeIssuer(u"Stored Name"_s);
+        TestSupport::storeIssuer({u"Stored Name"_s});
         mainWindow()->findChild<QAction *>(u"mnuoptions"_s)->trigger();
         SharedInstance<QVO1>::get().window()->findChild<QLineEdit *>(u"Text1"_s)->setText(u"Edited Name"_s);
         generate();

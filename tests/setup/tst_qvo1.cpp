@@ -26,28 +26,11 @@ static QString stored(const QString &key)
     return SettingsStore::getSetting(SettingsStore::applicationName(), u"Recent DBs"_s, key);
 }
 
-static QStringList storedFields()
-{
-    QStringList values;
-    for (const QString &key : {u"Text1DB"_s, u"text2DB"_s, u"Text3DB"_s, u"Text4DB"_s, u"Text5DB"_s})
-        values << stored(key);
-    return values;
-}
-
-static void store(const QStringList &values)
-{
-    const QStringList keys{u"text1Db"_s, u"text2Db"_s, u"text3Db"_s, u"Text4Db"_s, u"Text5Db"_s};
-    for (int i = 0; i < keys.size(); ++i)
-        SettingsStore::saveSetting(SettingsStore::applicationName(), u"Recent DBs"_s, keys.at(i), values.at(i));
-}
-
-class TestQVO1 : public QObject
+class TestQVO1 : public TestSupport::WindowTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestSupport::IsolatedConfig> m_config;
-
     static SharedInstance<QVO1> &dialog() { return SharedInstance<QVO1>::get(); }
     static QLineEdit *field(const QString &name) { return dialog().window()->findChild<QLineEdit *>(name); }
     static QPushButton *button(const char *name)
@@ -69,13 +52,6 @@ private:
     }
 
 private slots:
-    void init() { m_config = std::make_unique<TestSupport::IsolatedConfig>(); }
-    void cleanup()
-    {
-        TestSupport::discardEverything();
-        m_config.reset();
-    }
-
     void layout_data()
     {
         QTest::addColumn<QString>("name");
@@ -163,7 +139,7 @@ private slots:
 
         QCOMPARE(dialog().state(), State::NotLoaded);
         QVERIFY(QFileInfo::exists(SettingsStore::filePath()));
-        QCOMPARE(storedFields(), QStringList(5));
+        QCOMPARE(TestSupport::storedIssuer(), QStringList(5));
     }
 
     void cancelSavesEditsFromAnyField_data()
@@ -186,7 +162,7 @@ private slots:
         QCOMPARE(dialog().state(), State::Shown);
         QTest::keyClick(field(focused), Qt::Key_Escape);
         QCOMPARE(dialog().state(), State::NotLoaded);
-        QCOMPARE(storedFields(), typed);
+        QCOMPARE(TestSupport::storedIssuer(), typed);
         openFromTheMenu();
         QCOMPARE(fieldTexts(), typed);
     }
@@ -206,13 +182,13 @@ private slots:
 
     void menuShowsTheOneLoadedDialogWithoutReloading()
     {
-        store({u"stored"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"stored"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         // A preview loads the dialog hidden, then the store changes behind its back.
         SharedInstance<QV1>::get().show();
         SharedInstance<QVRP>::get().window();
         QCOMPARE(dialog().state(), State::LoadedHidden);
         QPointer<QVO1> loaded = dialog().window();
-        store({u"changed later"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"changed later"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
 
         openFromTheMenu();
         QCOMPARE(dialog().state(), State::Shown);
@@ -226,12 +202,12 @@ private slots:
 
     void hiddenDialogIsNotSavedWhenTheRunEnds()
     {
-        store({u"ours"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"ours"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         SharedInstance<QV1>::get().show();
         SharedInstance<QVRP>::get().show();
         QCOMPARE(dialog().state(), State::LoadedHidden);
         // Another run saves meanwhile; ending this run must not write the old values back.
-        store({u"theirs"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"theirs"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         SharedInstance<QV1>::get().window()->close();
         SharedInstance<QVRP>::get().window()->close();
         QCOMPARE(dialog().state(), State::NotLoaded);
@@ -250,7 +226,7 @@ private slots:
 
     void anotherExecutableNameStartsEmpty()
     {
-        store({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         QFile file(SettingsStore::filePath());
         QVERIFY(file.open(QIODevice::ReadWrite));
         QByteArray content = file.readAll();
@@ -309,7 +285,7 @@ private slots:
         if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, folder}) != 0)
             QSKIP("this machine does not allow mounting a tmpfs");
         auto unmount = qScopeGuard([&folder] { QProcess::execute(u"umount"_s, {folder}); });
-        store({u"before"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"before"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         QFile file(SettingsStore::filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
@@ -331,7 +307,7 @@ private slots:
     {
         if (geteuid() != 0)
             QSKIP("a read-only mount needs root; as another user the permission case is covered by the store test");
-        store({u"on disk"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+        TestSupport::storeIssuer({u"on disk"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
         const QString folder = QFileInfo(SettingsStore::filePath()).absolutePath();
         if (QProcess::execute(u"mount"_s, {u"--bind"_s, folder, folder}) != 0
             || QProcess::execute(u"mount"_s, {u"-o"_s, u"remount,ro,bind"_s, folder}) != 0)
