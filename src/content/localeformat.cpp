@@ -125,7 +125,12 @@ namespace LocaleFormat {
 
 QString shortDate(const QDate &date)
 {
-    const QLocale locale = QLocale::system();
+    return shortDate(date, QLocale::system());
+}
+
+QString shortDate(const QDate &date, const QLocale &locale)
+{
+    // A two-digit year is ambiguous on a receipt.
     static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
     QString format = locale.dateFormat(QLocale::ShortFormat);
     format.replace(twoDigitYear, QStringLiteral("yyyy"));
@@ -134,7 +139,16 @@ QString shortDate(const QDate &date)
 
 QString shortTime(const QTime &time)
 {
-    return QLocale::system().toString(time, QLocale::ShortFormat);
+    return shortTime(time, QLocale::system());
+}
+
+QString shortTime(const QTime &time, const QLocale &locale)
+{
+    // Some locales' short format (C's among them) carries seconds; the clock shows minutes.
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return locale.toString(time, format);
 }
 
 QString moneyLocaleName()

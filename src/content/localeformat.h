@@ -6,6 +6,7 @@
 #include <optional>
 
 class QDate;
+class QLocale;
 class QTime;
 
 // Every date, time and money text the application shows or prints, in the user's locale.
@@ -13,9 +14,11 @@ namespace LocaleFormat {
 
 // The locale's short date with the year always in four digits: 12/7/2026 in US English.
 QString shortDate(const QDate &date);
+QString shortDate(const QDate &date, const QLocale &locale);
 
-// Hours and minutes in the locale's short time format: 1:57 AM in US English.
+// Hours and minutes, never seconds, in the locale's short time format: 1:57 AM in US English.
 QString shortTime(const QTime &time);
+QString shortTime(const QTime &time, const QLocale &locale);
 
 // The locale that money follows, named as POSIX orders it: LC_ALL, then LC_MONETARY,
 // then LANG. The C and POSIX locales, and none at all, count as US English.

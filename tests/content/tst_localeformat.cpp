@@ -2,6 +2,7 @@
 #include "content/localeformat.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -119,20 +120,29 @@ private slots:
         QCOMPARE(result, shown);
     }
 
-    void shortDateHasFourDigitYears_data()
+    void dateAndTime_data()
     {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("today's example") << QDate(2026, 12, 7) << u"12/7/2026"_s;
-        QTest::newRow("design example") << QDate(2002, 2, 25) << u"2/25/2002"_s;
-        QTest::newRow("year 1999 is not 99") << QDate(1999, 1, 1) << u"1/1/1999"_s;
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        const QDateTime example(QDate(2002, 2, 25), QTime(1, 57, 42));
+        QTest::newRow("en_US") << u"en_US"_s << example << u"2/25/2002"_s << u"1:57 AM"_s;
+        QTest::newRow("en_US, year 1999 is not 99") << u"en_US"_s << QDateTime(QDate(1999, 1, 1), QTime(13, 5))
+                                                    << u"1/1/1999"_s << u"1:05 PM"_s;
+        QTest::newRow("de_DE") << u"de_DE"_s << example << u"25.02.2002"_s << u"01:57"_s;
+        QTest::newRow("fr_FR") << u"fr_FR"_s << example << u"25/02/2002"_s << u"01:57"_s;
+        QTest::newRow("C has no seconds on the clock") << u"C"_s << example << u"25 Feb 2002"_s << u"01:57"_s;
     }
 
-    void shortDateHasFourDigitYears()
+    void dateAndTime()
     {
-        QFETCH(QDate, date);
-        QFETCH(QString, shown);
-        QCOMPARE(LocaleFormat::shortDate(date), shown);
+        QFETCH(QString, locale);
+        QFETCH(QDateTime, when);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QCOMPARE(LocaleFormat::shortDate(when.date(), QLocale(locale)), date);
+        QCOMPARE(LocaleFormat::shortTime(when.time(), QLocale(locale)).replace(u'\u202F', u' '), time);
     }
 };
 
