@@ -33,7 +33,6 @@ private:
     {
         auto &main = SharedInstance<QV1>::get();
         main.show();
-        QTest::qWaitForWindowExposed(main.window());
         return main.window();
     }
     template <typename T>

@@ -61,8 +61,9 @@ QString comparable(const QString &text)
 QStringList printedText(int job)
 {
     const QString spoolFile = u"/var/spool/cups/d%1-001"_s.arg(job, 5, 10, QLatin1Char('0'));
-    QTest::qWaitFor([&spoolFile] { return QFileInfo::exists(spoolFile); }, 20'000);
     QStringList lines;
+    if (!QTest::qWaitFor([&spoolFile] { return QFileInfo::exists(spoolFile); }, 20'000))
+        return lines;
     const QString text = runClient(u"pdftotext"_s, {u"-layout"_s, spoolFile, u"-"_s});
     for (const QString &line : text.split(u'\n'))
         if (!comparable(line).isEmpty())
@@ -88,7 +89,8 @@ public:
     void endDocument() override
     {
         QProcess::execute(u"pkill"_s, {u"-x"_s, u"cupsd"_s});
-        QTest::qWaitFor([] { return !schedulerRunning(); }, 10'000);
+        if (!QTest::qWaitFor([] { return !schedulerRunning(); }, 10'000))
+            QFAIL("the CUPS scheduler did not stop");
         m_printer.endDocument();
     }
 
@@ -254,7 +256,8 @@ private slots:
         const QList<int> before = jobIds();
         auto restart = qScopeGuard([] {
             QProcess::execute(u"cupsd"_s, {});
-            QTest::qWaitFor(schedulerRunning, 10'000);
+            if (!QTest::qWaitFor(schedulerRunning, 10'000))
+                qWarning("the CUPS scheduler did not start again");
         });
         runGuarded([] {
             StoppingPrinter printer;
