@@ -12,6 +12,13 @@
 
 #include <memory>
 
+// Skips a loop of hundreds of kills or thousands of saves unless the full suite asked for it.
+#define QUORVEL_LONG_TEST()                                                                                \
+    do {                                                                                                   \
+        if (qEnvironmentVariableIsEmpty("QUORVEL_LONG_TESTS"))                                             \
+            QSKIP("a long loop: the full test command runs it (ctest -L long)");                          \
+    } while (false)
+
 // Helpers shared by the widget tests.
 namespace TestSupport {
 

@@ -3,6 +3,8 @@
 #include "main/sharedinstance.h"
 #include "receipt/firstlinelabel.h"
 #include "receipt/qvrp.h"
+#include "receipt/receiptprintout.h"
+#include "recordingprinter.h"
 #include "setup/qvo1.h"
 #include "setup/settingsstore.h"
 #include "testsupport.h"
@@ -85,6 +87,47 @@ private slots:
         QCOMPARE(SharedInstance<QVO1>::get().state(), State::LoadedHidden);
         QVERIFY(QTest::qWaitForWindowActive(preview().window()));
         QCOMPARE(QApplication::focusWidget(), preview().window()->findChild<QWidget *>(u"Command1"_s));
+    }
+
+    // Each field typed with its own value must reach its own label and its own place on the
+    // page: a swap of two fields anywhere on the road shows here.
+    void everyFieldLandsInItsOwnPlace()
+    {
+        mainWindow()->findChild<QAction *>(u"mnuoptions"_s)->trigger();
+        const struct { const char *box; const char *label; QString text; } issuer[] = {
+            {"Text1", "Label1", u"i-name"_s}, {"Text2", "Label2", u"i-street"_s}, {"Text3", "Label3", u"i-city"_s},
+            {"Text4", "Label4", u"i-st"_s}, {"Text5", "Label5", u"i-zip"_s},
+        };
+        for (const auto &field : issuer)
+            SharedInstance<QVO1>::get().window()->findChild<QLineEdit *>(QLatin1StringView(field.box))->setText(field.text);
+        const struct { const char *box; const char *label; QString text; } payee[] = {
+            {"Text2", "Label9", u"p-first"_s}, {"Text3", "Label10", u"p-last"_s}, {"Text4", "Label11", u"p-street1"_s},
+            {"Text5", "Label12", u"p-street2"_s}, {"Text6", "Label13", u"p-city"_s}, {"Text8", "Label14", u"p-st"_s},
+            {"Text9", "Label6", u"p-zip"_s},
+        };
+        for (const auto &field : payee)
+            type(field.box, field.text);
+        type("Text7", u"7"_s);
+        choose("Option2");
+        generate();
+
+        for (const auto &field : issuer)
+            QCOMPARE(label(field.label), field.text);
+        for (const auto &field : payee)
+            QCOMPARE(label(field.label), field.text);
+        RecordingPrinter page;
+        printReceipt(preview().window()->receipt(), u"date"_s, page);
+        const QStringList text = page.operations.filter(u"line "_s);
+        auto line = [](const QStringList &items) -> QString { return u"line ["_s + items.join(u"]["_s) + u']'; };
+        const QString s1 = u" "_s, s27(27, u' '), s37(37, u' ');
+        QCOMPARE(text, (QStringList{
+            line({u"Receipt Form"_s}), line({u"date"_s}),
+            line({u"Paid to the order of:"_s, QString(20, u' '), u"i-name"_s}), line({s37, u"i-street"_s}),
+            line({s37, u"i-city"_s, s1, u"i-st"_s, s1, u"i-zip"_s}),
+            line({u"Paid by:"_s, QString(20, u' '), u"Money Order"_s}),
+            line({u"In the Amount of:"_s, QString(13, u' '), u"$7.00"_s}),
+            line({u"From:"_s, QString(22, u' '), u"p-first"_s, s1, u"p-last"_s}), line({s27, u"p-street1"_s}),
+            line({s27, u"p-street2"_s}), line({s27, u"p-city"_s, s1, u"p-st"_s, s1, u"p-zip"_s})}));
     }
 
     void allFieldsEmpty()

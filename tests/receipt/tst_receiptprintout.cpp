@@ -1,30 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "receipt/lineprinter.h"
 #include "receipt/receiptprintout.h"
+#include "recordingprinter.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Receipt)
-
-// Records every printer operation as a line of text: "font 20", "line [a][b]", "empty", "end".
-class RecordingPrinter : public LinePrinter
-{
-public:
-    QStringList operations;
-
-    void setFontSize(float points) override { operations << u"font "_s + QString::number(points); }
-    void printLine(const QStringList &items) override
-    {
-        QString line = u"line "_s;
-        for (const QString &item : items)
-            line += u'[' + item + u']';
-        operations << line;
-    }
-    void printEmptyLine() override { operations << u"empty"_s; }
-    void endDocument() override { operations << u"end"_s; }
-};
 
 static QString sp(int n)
 {

@@ -134,6 +134,7 @@ private slots:
 
     void killedSaveLeavesOldOrNewContent()
     {
+        QUORVEL_LONG_TEST();
         for (const QString &key : keysWritten)
             SettingsStore::saveSetting(u"quorvel"_s, section, key, u"old"_s);
         static const QRegularExpression oldOrNew(u"^(old|new\\d+)$"_s);
@@ -154,6 +155,7 @@ private slots:
 
     void concurrentSavesLoseNothing()
     {
+        QUORVEL_LONG_TEST();
         QProcess first, second;
         first.start(QStringLiteral(SETTINGS_SAVER), {u"a"_s, u"1000"_s});
         second.start(QStringLiteral(SETTINGS_SAVER), {u"b"_s, u"1000"_s});

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "receipt/lineprinter.h"
+
+#include <QStringList>
+
+// Records every printer operation as a line of text: "font 20", "line [a][b]", "empty", "end".
+class RecordingPrinter : public LinePrinter
+{
+public:
+    QStringList operations;
+
+    void setFontSize(float points) override { operations << QStringLiteral("font ") + QString::number(points); }
+    void printLine(const QStringList &items) override
+    {
+        QString line = QStringLiteral("line ");
+        for (const QString &item : items)
+            line += u'[' + item + u']';
+        operations << line;
+    }
+    void printEmptyLine() override { operations << QStringLiteral("empty"); }
+    void endDocument() override { operations << QStringLiteral("end"); }
+};
