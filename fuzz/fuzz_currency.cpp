@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QString locales[] = {QStringLiteral("en_US"), QStringLiteral("de_DE"), QStringLiteral("fr_FR"),
                                       QStringLiteral("ja_JP"), QStringLiteral("de_CH"), QStringLiteral("en_IN"),
-                                      QStringLiteral("ar_EG"), QStringLiteral("C")};
+                                      QStringLiteral("ar_EG"), QStringLiteral("C"),
+                                      QStringLiteral("hi_IN"), QStringLiteral("de"), QStringLiteral("xx_YY")};
     static const QRegularExpression exactDecimal(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
     if (size == 0)
         return 0;
@@ -26,6 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!decimal && shown != typed)
         __builtin_trap(); // text that is not a number is shown unchanged
     if (decimal && shown.isEmpty())
+        __builtin_trap();
+    // An amount as shown, typed back in, reads as the same amount.
+    if (decimal && (!LocaleFormat::decimalFromTyped(shown, locale) || LocaleFormat::currency(shown, locale) != shown))
         __builtin_trap();
     return 0;
 }

@@ -10,7 +10,20 @@ class QLocale;
 class QTime;
 
 // Every date, time and money text the application shows or prints, in the user's locale.
+//
+// One rule names the user's locale, for money and dates alike: the variable POSIX gives the
+// category (LC_ALL, then LC_MONETARY for money or LC_TIME for dates, then LANG), read as
+// Qt reads locale names. A language without a country takes the language's usual country
+// ("de" is German in Germany, so its money is the euro); C, POSIX, no name at all, and a
+// name that no locale data knows count as US English.
 namespace LocaleFormat {
+
+// The locale that the rule above gives for a POSIX locale name.
+QLocale resolvedLocale(const QString &posixName);
+
+// The locale names that money and dates follow.
+QString moneyLocaleName();
+QString timeLocaleName();
 
 // The locale's short date with the year always in four digits: 12/7/2026 in US English.
 QString shortDate(const QDate &date);
@@ -20,21 +33,13 @@ QString shortDate(const QDate &date, const QLocale &locale);
 QString shortTime(const QTime &time);
 QString shortTime(const QTime &time, const QLocale &locale);
 
-// The locale that money follows, named as POSIX orders it: LC_ALL, then LC_MONETARY,
-// then LANG. The C and POSIX locales, and none at all, count as US English.
-QString moneyLocaleName();
-
 // The exact decimal ("-1234.5") that a typed amount stands for in the given locale, or
-// nothing when the text does not read as a number there. It reads as a number when,
-// white space around it ignored, it is: an optional sign, the locale's currency symbol
-// or ISO code optionally (before or after the number), and digits with the locale's
-// grouping separators only between digits, at most one decimal separator, and at least
-// one digit. Nothing else: no exponent, no second sign, no letters.
+// nothing when it does not read as a number there (AmountReader says when it does).
 std::optional<QString> decimalFromTyped(const QString &text, const QString &localeName);
 
 // The amount as the preview shows it: a number in the money locale's currency format,
-// rounded half away from zero to the currency's digits with every digit kept; an empty
-// text stays empty, and any other text is returned unchanged.
+// rounded half away from zero to the currency's digits with every digit kept, and zero
+// never signed; an empty text stays empty, and any other text is returned unchanged.
 QString currency(const QString &text);
 QString currency(const QString &text, const QString &localeName);
 

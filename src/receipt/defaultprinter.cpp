@@ -4,15 +4,45 @@
 #include "main/failure.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextLayout>
 
 #include <cups/cups.h>
 
 namespace {
 
 const QString printAction = QStringLiteral("Printing the receipt");
+
+// Draws one line as laid out, bidirectional text included, but leaves the spaces as gaps:
+// Qt's PDF output names the space glyph a tab in the page's text layer, so a receipt that
+// is copied from or searched would read tabs. The gaps still read as spaces there.
+void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &text)
+{
+    QTextLayout layout(text, font, painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (QGlyphRun run : layout.glyphRuns()) {
+        const quint32 space = run.rawFont().glyphIndexesForString(QStringLiteral(" ")).value(0);
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+            if (run.glyphIndexes().at(i) != space) {
+                glyphs.append(run.glyphIndexes().at(i));
+                positions.append(run.positions().at(i));
+            }
+        }
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, top), run);
+    }
+}
 
 } // namespace
 
@@ -34,6 +64,8 @@ void DefaultPrinter::openDocumentIfNeeded()
     if (m_printer->outputFormat() != QPrinter::NativeFormat)
         throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName()));
     m_font = QFont(); // the printer's default typeface: no face is chosen
+    // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ".
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
 }
 
 qreal DefaultPrinter::lineSpacing() const
@@ -50,8 +82,7 @@ void DefaultPrinter::setFontSize(float points)
 void DefaultPrinter::printLine(const QStringList &items)
 {
     openDocumentIfNeeded();
-    const qreal ascent = QFontMetricsF(m_font, m_printer.get()).ascent();
-    m_lines.append({m_font, m_lineTop + ascent, items.join(QString())});
+    m_lines.append({m_font, m_lineTop, items.join(QString())});
     m_lineTop += lineSpacing();
 }
 
@@ -69,10 +100,8 @@ void DefaultPrinter::endDocument()
         throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot start a document.")
                                            .arg(m_printer->printerName()));
     // From the left edge of the printable area; nothing wraps or shortens a line.
-    for (const PlacedLine &line : std::as_const(m_lines)) {
-        painter.setFont(line.font);
-        painter.drawText(QPointF(0, line.baseline), line.text);
-    }
+    for (const PlacedLine &line : std::as_const(m_lines))
+        drawLine(painter, line.font, line.top, line.text);
     if (!painter.end() || m_printer->printerState() == QPrinter::Error)
         throw Failure(printAction, QStringLiteral("The printer \"%1\" did not accept the document.")
                                            .arg(m_printer->printerName()));

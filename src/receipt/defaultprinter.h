@@ -29,7 +29,7 @@ private:
     struct PlacedLine
     {
         QFont font;
-        qreal baseline;
+        qreal top;
         QString text;
     };
 

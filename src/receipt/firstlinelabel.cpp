@@ -7,11 +7,11 @@
 namespace {
 
 // The extent of the first line of text when it is wrapped to width.
-QPair<int, int> firstLine(const QString &text, const QFont &font, int width)
+QPair<int, int> firstLine(const QString &text, const QFont &font, int width, QTextOption::WrapMode wrapMode)
 {
     QTextLayout layout(text, font);
     QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(wrapMode);
     layout.setTextOption(option);
     layout.beginLayout();
     QTextLine line = layout.createLine();
@@ -30,9 +30,15 @@ FirstLineLabel::FirstLineLabel(QWidget *parent)
     setWordWrap(true);
 }
 
+void FirstLineLabel::keepAsOneWord()
+{
+    m_wrapMode = QTextOption::NoWrap;
+    update();
+}
+
 QString FirstLineLabel::shownText() const
 {
-    const auto [start, length] = firstLine(text(), font(), contentsRect().width());
+    const auto [start, length] = firstLine(text(), font(), contentsRect().width(), m_wrapMode);
     return text().mid(start, length);
 }
 

@@ -19,6 +19,7 @@ QVRP::QVRP(QWidget *parent)
     ui->setupUi(this);
     FormWindow::makeFixedToolWindow(this, {465, 248}); // 6975 x 3720 twips
     FormWindow::makeCancelButton(ui->Command2);
+    ui->Label18->keepAsOneWord();
     ui->Command1->setFocus();
     connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVRP::print);
     connectGuarded(ui->Command2, &QPushButton::clicked, this, &QVRP::cancel);

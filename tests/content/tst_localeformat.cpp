@@ -12,38 +12,113 @@ class TestLocaleFormat : public QObject
     Q_OBJECT
 
 private slots:
+    // What people in each locale type, and what the preview shows and the receipt prints:
+    // a text that a person there would not read as that number is shown exactly as typed.
     void currency_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        const struct { const char *name; const char *locale; const char16_t *typed; const char16_t *shown; } rows[] = {
+            // en_US
+            {"US plain", "en_US.UTF-8", u"12.5", u"$12.50"},
+            {"US grouping added", "en_US.UTF-8", u"1234567.891", u"$1,234,567.89"},
+            {"US half away from zero", "en_US.UTF-8", u"2.675", u"$2.68"},
+            {"US smallest half", "en_US.UTF-8", u"0.005", u"$0.01"},
+            {"US negative half", "en_US.UTF-8", u"-2.675", u"-$2.68"},
+            {"US every digit kept", "en_US.UTF-8", u"12345678901234567890.125", u"$12,345,678,901,234,567,890.13"},
+            {"US typed with symbol and groups", "en_US.UTF-8", u" $1,234.5 ", u"$1,234.50"},
+            {"US grouped", "en_US.UTF-8", u"1,250.5", u"$1,250.50"},
+            {"US grouped millions", "en_US.UTF-8", u"12,345,678", u"$12,345,678.00"},
+            {"US zero", "en_US.UTF-8", u"0", u"$0.00"},
+            {"US leading point", "en_US.UTF-8", u".5", u"$0.50"},
+            {"US minus zero", "en_US.UTF-8", u"-0", u"$0.00"},
+            {"US minus zero cents", "en_US.UTF-8", u"-0.00", u"$0.00"},
+            {"US minus rounds to zero", "en_US.UTF-8", u"-0.001", u"$0.00"},
+            {"US European decimal", "en_US.UTF-8", u"12,50", u"12,50"},
+            {"US European half", "en_US.UTF-8", u"0,5", u"0,5"},
+            {"US comma decimal", "en_US.UTF-8", u"1,5", u"1,5"},
+            {"US group typo", "en_US.UTF-8", u"12,345,67", u"12,345,67"},
+            {"US group of four", "en_US.UTF-8", u"1,2345", u"1,2345"},
+            {"US leading group too long", "en_US.UTF-8", u"1234,567", u"1234,567"},
+            {"US lone zero group", "en_US.UTF-8", u"0,500", u"0,500"},
+            {"US group in the fraction", "en_US.UTF-8", u"1.234,5", u"1.234,5"},
+            {"US empty stays empty", "en_US.UTF-8", u"", u""},
+            {"US words unchanged", "en_US.UTF-8", u"abc", u"abc"},
+            {"US two points unchanged", "en_US.UTF-8", u"12.5.3", u"12.5.3"},
+            {"US trailing letters unchanged", "en_US.UTF-8", u"12abc", u"12abc"},
+            {"US blanks kept when not a number", "en_US.UTF-8", u" abc ", u" abc "},
+            // en_GB
+            {"GB plain", "en_GB.UTF-8", u"12.5", u"£12.50"},
+            {"GB pound typed", "en_GB.UTF-8", u"£1,250", u"£1,250.00"},
+            {"GB comma decimal", "en_GB.UTF-8", u"3,99", u"3,99"},
+            {"GB negative", "en_GB.UTF-8", u"-£5", u"-£5.00"},
+            // en_IN and hi_IN
+            {"IN lakh grouping added", "en_IN.UTF-8", u"1234567.5", u"₹12,34,567.50"},
+            {"IN lakh typed", "en_IN.UTF-8", u"1,00,000", u"₹1,00,000.00"},
+            {"IN crore typed", "en_IN.UTF-8", u"1,23,45,678.9", u"₹1,23,45,678.90"},
+            {"IN thousands typed", "en_IN.UTF-8", u"12,345", u"₹12,345.00"},
+            {"IN Western grouping", "en_IN.UTF-8", u"100,000", u"100,000"},
+            {"IN comma decimal", "hi_IN.UTF-8", u"0,75", u"0,75"},
+            {"IN Hindi plain", "hi_IN.UTF-8", u"0.75", u"₹0.75"},
+            // de_DE
+            {"DE plain", "de_DE.UTF-8", u"1234,5", u"1.234,50\u00A0€"},
+            {"DE groups typed", "de_DE.UTF-8", u"1.234.567,891", u"1.234.567,89\u00A0€"},
+            {"DE negative", "de_DE", u"-0,5", u"-0,50\u00A0€"},
+            {"DE grouped", "de_DE.UTF-8", u"1.250,5", u"1.250,50\u00A0€"},
+            {"DE euro typed", "de_DE.UTF-8", u"12,50 €", u"12,50\u00A0€"},
+            {"DE point decimal", "de_DE.UTF-8", u"0.5", u"0.5"},
+            {"DE point decimal cents", "de_DE.UTF-8", u"12.50", u"12.50"},
+            {"DE US style", "de_DE.UTF-8", u"1,250.50", u"1,250.50"},
+            {"DE long amount", "de_DE.UTF-8", u"1234567890123456789012345",
+             u"1.234.567.890.123.456.789.012.345,00\u00A0€"},
+            {"DE modifier ignored", "de_DE@euro", u"1", u"1,00\u00A0€"},
+            // de_CH
+            {"CH plain", "de_CH.UTF-8", u"1234.5", u"CHF\u00A01’234.50"},
+            {"CH apostrophe typed", "de_CH.UTF-8", u"1'250.5", u"CHF\u00A01’250.50"},
+            {"CH own apostrophe", "de_CH.UTF-8", u"1’250.5", u"CHF\u00A01’250.50"},
+            {"CH comma decimal", "de_CH.UTF-8", u"12,5", u"12,5"},
+            // fr_FR
+            {"FR plain", "fr_FR.UTF-8", u"1234,5", u"1\u202F234,50\u00A0€"},
+            {"FR plain space group", "fr_FR.UTF-8", u"1 234,5 €", u"1\u202F234,50\u00A0€"},
+            {"FR no-break space group", "fr_FR.UTF-8", u"1\u00A0234,5", u"1\u202F234,50\u00A0€"},
+            {"FR point decimal", "fr_FR.UTF-8", u"0.5", u"0.5"},
+            {"FR space in the fraction", "fr_FR.UTF-8", u"12,5 0", u"12,5 0"},
+            // ja_JP
+            {"JP no decimals", "ja_JP.UTF-8", u"1234.5", u"￥1,235"},
+            {"JP grouped", "ja_JP.UTF-8", u"1,500", u"￥1,500"},
+            {"JP yen sign typed", "ja_JP.UTF-8", u"¥1,500", u"￥1,500"},
+            {"JP full-width yen typed", "ja_JP.UTF-8", u"￥1500", u"￥1,500"},
+            {"JP comma decimal", "ja_JP.UTF-8", u"1,5", u"1,5"},
+            // ar_EG
+            {"EG own digits", "ar_EG.UTF-8", u"١٢٫٥", u"\u200F١٢٫٥٠\u00A0ج.م.\u200F"},
+            {"EG ASCII point", "ar_EG.UTF-8", u"12.5", u"\u200F١٢٫٥٠\u00A0ج.م.\u200F"},
+            {"EG own grouping", "ar_EG.UTF-8", u"١٬٢٥٠", u"\u200F١٬٢٥٠٫٠٠\u00A0ج.م.\u200F"},
+            {"EG words", "ar_EG.UTF-8", u"خمسة", u"خمسة"},
+            // locale names
+            {"language only", "de", u"12,5", u"12,50\u00A0€"},
+            {"language and encoding", "de.UTF-8", u"12,5", u"12,50\u00A0€"},
+            {"French only", "fr", u"3", u"3,00\u00A0€"},
+            {"unknown locale is US", "xx_YY.UTF-8", u"12.5", u"$12.50"},
+            {"C locale counts as US", "C.UTF-8", u"12.5", u"$12.50"},
+            {"POSIX counts as US", "POSIX", u"1,250", u"$1,250.00"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.locale) << QString::fromUtf16(row.typed)
+                                    << QString::fromUtf16(row.shown);
+    }
 
-        QTest::newRow("en_US plain") << u"en_US.UTF-8"_s << u"12.5"_s << u"$12.50"_s;
-        QTest::newRow("en_US grouping added") << u"en_US.UTF-8"_s << u"1234567.891"_s << u"$1,234,567.89"_s;
-        QTest::newRow("en_US half away from zero") << u"en_US.UTF-8"_s << u"2.675"_s << u"$2.68"_s;
-        QTest::newRow("en_US smallest half") << u"en_US.UTF-8"_s << u"0.005"_s << u"$0.01"_s;
-        QTest::newRow("en_US negative half") << u"en_US.UTF-8"_s << u"-2.675"_s << u"-$2.68"_s;
-        QTest::newRow("en_US every digit kept") << u"en_US.UTF-8"_s << u"12345678901234567890.125"_s
-                                                << u"$12,345,678,901,234,567,890.13"_s;
-        QTest::newRow("en_US typed with symbol and groups") << u"en_US.UTF-8"_s << u" $1,234.5 "_s << u"$1,234.50"_s;
-        QTest::newRow("en_US zero") << u"en_US.UTF-8"_s << u"0"_s << u"$0.00"_s;
-        QTest::newRow("en_US leading point") << u"en_US.UTF-8"_s << u".5"_s << u"$0.50"_s;
-        QTest::newRow("en_US empty stays empty") << u"en_US.UTF-8"_s << u""_s << u""_s;
-        QTest::newRow("en_US words unchanged") << u"en_US.UTF-8"_s << u"abc"_s << u"abc"_s;
-        QTest::newRow("en_US two points unchanged") << u"en_US.UTF-8"_s << u"12.5.3"_s << u"12.5.3"_s;
-        QTest::newRow("en_US trailing letters unchanged") << u"en_US.UTF-8"_s << u"12abc"_s << u"12abc"_s;
-        QTest::newRow("en_US blanks kept when not a number") << u"en_US.UTF-8"_s << u" abc "_s << u" abc "_s;
-        QTest::newRow("de_DE") << u"de_DE.UTF-8"_s << u"1234,5"_s << u"1.234,50\u00A0€"_s;
-        QTest::newRow("de_DE groups typed") << u"de_DE.UTF-8"_s << u"1.234.567,891"_s << u"1.234.567,89\u00A0€"_s;
-        QTest::newRow("de_DE negative") << u"de_DE"_s << u"-0,5"_s << u"-0,50\u00A0€"_s;
-        QTest::newRow("fr_FR") << u"fr_FR.UTF-8"_s << u"1234,5"_s << u"1\u202F234,50\u00A0€"_s;
-        QTest::newRow("fr_FR plain space group") << u"fr_FR.UTF-8"_s << u"1 234,5 €"_s << u"1\u202F234,50\u00A0€"_s;
-        QTest::newRow("ja_JP no decimals") << u"ja_JP.UTF-8"_s << u"1234.5"_s << u"￥1,235"_s;
-        QTest::newRow("de_CH") << u"de_CH.UTF-8"_s << u"1234.5"_s << u"CHF\u00A01’234.50"_s;
-        QTest::newRow("de_CH apostrophe typed") << u"de_CH.UTF-8"_s << u"1'234.5"_s << u"CHF\u00A01’234.50"_s;
-        QTest::newRow("en_IN lakh grouping") << u"en_IN.UTF-8"_s << u"1234567.5"_s << u"₹12,34,567.50"_s;
-        QTest::newRow("C locale counts as US") << u"C.UTF-8"_s << u"12.5"_s << u"$12.50"_s;
-        QTest::newRow("modifier ignored") << u"de_DE@euro"_s << u"1"_s << u"1,00\u00A0€"_s;
+    // A shown amount typed back in reads as the same amount.
+    void shownAmountReadsBack_data() { currency_data(); }
+
+    void shownAmountReadsBack()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        if (!LocaleFormat::decimalFromTyped(typed, locale))
+            return;
+        QCOMPARE(LocaleFormat::currency(shown, locale), shown);
     }
 
     void currency()
@@ -69,7 +144,8 @@ private slots:
         QTest::newRow("surrounding white space") << u"en_US"_s << u"\t 12 \n"_s << u"12"_s;
         QTest::newRow("trailing decimal point") << u"en_US"_s << u"12."_s << u"12"_s;
         QTest::newRow("leading zeros kept for ICU") << u"en_US"_s << u"007"_s << u"007"_s;
-        QTest::newRow("other locale's decimal is grouping") << u"en_US"_s << u"1,5"_s << u"15"_s;
+        QTest::newRow("other locale's decimal") << u"en_US"_s << u"1,5"_s << u""_s;
+        QTest::newRow("own digits") << u"ar_EG"_s << u"١٢٫٥"_s << u"12.5"_s;
         QTest::newRow("just a sign") << u"en_US"_s << u"-"_s << u""_s;
         QTest::newRow("just a point") << u"en_US"_s << u"."_s << u""_s;
         QTest::newRow("two signs") << u"en_US"_s << u"--1"_s << u""_s;
@@ -132,7 +208,8 @@ private slots:
                                                     << u"1/1/1999"_s << u"1:05 PM"_s;
         QTest::newRow("de_DE") << u"de_DE"_s << example << u"25.02.2002"_s << u"01:57"_s;
         QTest::newRow("fr_FR") << u"fr_FR"_s << example << u"25/02/2002"_s << u"01:57"_s;
-        QTest::newRow("C has no seconds on the clock") << u"C"_s << example << u"25 Feb 2002"_s << u"01:57"_s;
+        QTest::newRow("C counts as US English") << u"C"_s << example << u"2/25/2002"_s << u"1:57 AM"_s;
+        QTest::newRow("language only") << u"de"_s << example << u"25.02.2002"_s << u"01:57"_s;
     }
 
     void dateAndTime()
@@ -141,8 +218,9 @@ private slots:
         QFETCH(QDateTime, when);
         QFETCH(QString, date);
         QFETCH(QString, time);
-        QCOMPARE(LocaleFormat::shortDate(when.date(), QLocale(locale)), date);
-        QCOMPARE(LocaleFormat::shortTime(when.time(), QLocale(locale)).replace(u'\u202F', u' '), time);
+        const QLocale resolved = LocaleFormat::resolvedLocale(locale);
+        QCOMPARE(LocaleFormat::shortDate(when.date(), resolved), date);
+        QCOMPARE(LocaleFormat::shortTime(when.time(), resolved).replace(u'\u202F', u' '), time);
     }
 };
 

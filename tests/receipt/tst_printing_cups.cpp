@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +77,28 @@ QStringList printedText(int job)
         if (!comparable(line).isEmpty())
             lines << comparable(line);
     return lines;
+}
+
+// The characters that the printed document's text layer maps its glyphs to (its ToUnicode
+// maps, which Qt writes uncompressed): what a reader copies or searches.
+QString textLayerCharacters(int job)
+{
+    QFile document(printedDocument(job));
+    if (!document.open(QIODevice::ReadOnly))
+        return QString();
+    QString characters;
+    static const QRegularExpression map(u"begin(bfrange|bfchar)(.*?)end\\1"_s, QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression code(u"<([0-9A-F]{4})>"_s);
+    const QString pdf = QString::fromLatin1(document.readAll());
+    for (const QRegularExpressionMatch &section : map.globalMatch(pdf)) {
+        // Each entry is "<glyph> <glyph> [<unicode>...]" or "<glyph> <unicode>": skip glyph ids.
+        for (const QString &entry : section.captured(2).split(u'\n', Qt::SkipEmptyParts)) {
+            const QString targets = entry.contains(u'[') ? entry.section(u'[', 1) : entry.section(u' ', 1);
+            for (const QRegularExpressionMatch &unit : code.globalMatch(targets))
+                characters += QChar(unit.captured(1).toUShort(nullptr, 16));
+        }
+    }
+    return characters;
 }
 
 // Ends or starts the tests' scheduler through the script that CTest uses.
@@ -154,6 +177,13 @@ private slots:
                               u"Paid by: Cash"_s, u"In the Amount of: $1,234.50"_s, u"From: Ada Lovelace"_s,
                               u"12 Elm"_s, u"Shelbyville KY 40065"_s}));
         QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
+        // The text layer holds the characters that were printed: no tab for a space, no
+        // ligature for the "fi" of "Springfield".
+        const QString characters = textLayerCharacters(added.first());
+        QVERIFY(characters.contains(u'S'));
+        QVERIFY(characters.contains(u'f') && characters.contains(u'i'));
+        QVERIFY(!characters.contains(u'\t'));
+        QVERIFY(!characters.contains(u'\uFB01'));
     }
 
     // Every field from the keyboard to paper: saved and loaded by User Setup, copied by the

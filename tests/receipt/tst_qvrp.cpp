@@ -130,6 +130,19 @@ private slots:
             line({s27, u"p-street2"_s}), line({s27, u"p-city"_s, s1, u"p-st"_s, s1, u"p-zip"_s})}));
     }
 
+    // "1.234.567,00 €" must not show as "1." because a label broke it at a grouping dot.
+    void amountShowsItsStartNotAShorterNumber()
+    {
+        const QByteArray locale = qgetenv("LC_ALL");
+        const auto restore = qScopeGuard([locale] { qputenv("LC_ALL", locale); });
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        type("Text7", u"1234567890123456789012345"_s);
+        generate();
+        auto *amount = preview().window()->findChild<FirstLineLabel *>(u"Label18"_s);
+        QCOMPARE(amount->text(), u"1.234.567.890.123.456.789.012.345,00\u00A0€"_s);
+        QCOMPARE(amount->shownText(), amount->text());
+    }
+
     void allFieldsEmpty()
     {
         generate();

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "amountreader.h"
+
+#include <memory>
+
+#include <unicode/decimfmt.h>
+#include <unicode/numfmt.h>
+
+namespace {
+
+QString fromIcu(const icu::UnicodeString &text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+}
+
+// The length of the candidate that text starts with at position i, or 0.
+qsizetype matchAt(QStringView text, qsizetype i, const QList<QString> &candidates)
+{
+    for (const QString &candidate : candidates) {
+        if (!candidate.isEmpty() && text.mid(i).startsWith(candidate))
+            return candidate.size();
+    }
+    return 0;
+}
+
+// Takes one of the candidates off the front (or back) of text, if it is there.
+bool takePrefix(QStringView &text, const QList<QString> &candidates)
+{
+    const qsizetype length = matchAt(text, 0, candidates);
+    if (length > 0)
+        text = text.mid(length).trimmed();
+    return length > 0;
+}
+
+bool takeSuffix(QStringView &text, const QList<QString> &candidates)
+{
+    for (const QString &candidate : candidates) {
+        if (!candidate.isEmpty() && text.endsWith(candidate)) {
+            text = text.chopped(candidate.size()).trimmed();
+            return true;
+        }
+    }
+    return false;
+}
+
+// The symbol, and the plain look-alike that people type when their keyboard lacks it.
+QList<QString> withLookAlikes(const QString &symbol)
+{
+    QList<QString> symbols{symbol};
+    if (symbol.size() == 1 && symbol.front().isSpace())
+        symbols += {QStringLiteral(" "), QStringLiteral("\u00A0"), QStringLiteral("\u202F")};
+    else if (symbol == u"\u2019")
+        symbols += QStringLiteral("'");
+    else if (symbol == u"\u066B") // the Arabic decimal separator
+        symbols += QStringLiteral(".");
+    // Compatibility forms: the full-width yen sign ￥ is typed as ¥.
+    const QString plain = symbol.normalized(QString::NormalizationForm_KC);
+    if (plain != symbol)
+        symbols += plain;
+    return symbols;
+}
+
+} // namespace
+
+AmountReader::AmountReader(const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, UNUM_CURRENCY, status));
+    const auto *decimalFormat = dynamic_cast<const icu::DecimalFormat *>(format.get());
+    if (U_FAILURE(status) || !decimalFormat)
+        return; // reads nothing: every text is shown as typed
+    const icu::DecimalFormatSymbols &symbols = *decimalFormat->getDecimalFormatSymbols();
+    auto symbol = [&symbols](icu::DecimalFormatSymbols::ENumberFormatSymbol which) {
+        return fromIcu(symbols.getConstSymbol(which));
+    };
+    m_decimal = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetarySeparatorSymbol));
+    m_grouping = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetaryGroupingSeparatorSymbol));
+    m_minus = {symbol(icu::DecimalFormatSymbols::kMinusSignSymbol), QStringLiteral("-")};
+    m_plus = {symbol(icu::DecimalFormatSymbols::kPlusSignSymbol), QStringLiteral("+")};
+    m_currency = withLookAlikes(symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
+    m_currency += symbol(icu::DecimalFormatSymbols::kIntlCurrencySymbol);
+    m_primaryGroup = decimalFormat->getGroupingSize();
+    const int secondary = decimalFormat->getSecondaryGroupingSize();
+    m_secondaryGroup = secondary > 0 ? secondary : m_primaryGroup;
+}
+
+std::optional<QString> AmountReader::decimal(QStringView typed) const
+{
+    QStringView rest = typed.trimmed();
+    bool negative = takePrefix(rest, m_minus);
+    const bool positive = !negative && takePrefix(rest, m_plus);
+    const bool leadingCurrency = takePrefix(rest, m_currency);
+    // "CHF-2.68", "$-12": the sign may also follow a leading symbol.
+    if (leadingCurrency && !negative && !positive) {
+        negative = takePrefix(rest, m_minus);
+        if (!negative)
+            takePrefix(rest, m_plus);
+    }
+    if (!leadingCurrency)
+        takeSuffix(rest, m_currency);
+    return digits(rest, negative);
+}
+
+std::optional<QString> AmountReader::digits(QStringView number, bool negative) const
+{
+    QList<QString> groups{QString()}; // the integer digits, split where a grouping separator stood
+    QString fraction;
+    bool inFraction = false;
+    for (qsizetype i = 0; i < number.size();) {
+        if (number.at(i).isDigit()) {
+            (inFraction ? fraction : groups.last()) += QChar(u'0' + number.at(i).digitValue());
+            ++i;
+        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, m_decimal)) {
+            inFraction = true;
+            i += length;
+        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, m_grouping)) {
+            groups.append(QString());
+            i += length;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const QString integer = groups.join(QString());
+    if (integer.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    if (groups.size() > 1 && !groupedCorrectly(groups))
+        return std::nullopt;
+    QString decimal = negative ? QStringLiteral("-") : QString();
+    decimal += integer.isEmpty() ? QStringLiteral("0") : integer;
+    if (!fraction.isEmpty())
+        decimal += u'.' + fraction;
+    return decimal;
+}
+
+bool AmountReader::groupedCorrectly(const QList<QString> &groups) const
+{
+    // Counted from the decimal separator: the first group has the primary size, every group
+    // left of it the secondary size, the leading one at most that.
+    if (groups.last().size() != m_primaryGroup)
+        return false;
+    for (qsizetype i = 1; i + 1 < groups.size(); ++i) {
+        if (groups.at(i).size() != m_secondaryGroup)
+            return false;
+    }
+    const QString &leading = groups.first();
+    return !leading.isEmpty() && leading.size() <= m_secondaryGroup && !leading.startsWith(u'0');
+}
