@@ -18,24 +18,28 @@ const QString printAction = QStringLiteral("Printing the receipt");
 
 // Draws one line as laid out, bidirectional text included, but leaves the spaces as gaps:
 // Qt's PDF output names the space glyph a tab in the page's text layer, so a receipt that
-// is copied from or searched would read tabs. The gaps still read as spaces there.
+// is copied from or searched would read tabs. The gaps still read as spaces there. What
+// runs past the paper's right edge cannot print, and is left out of the document too.
 void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &text)
 {
     QTextLayout layout(text, font, painter.device());
     QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
+    option.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
-    layout.createLine();
+    QTextLine paperWide = layout.createLine();
+    paperWide.setLineWidth(painter.device()->width());
     layout.endLayout();
-    for (QGlyphRun run : layout.glyphRuns()) {
+    for (QGlyphRun run : paperWide.glyphRuns()) {
         const quint32 space = run.rawFont().glyphIndexesForString(QStringLiteral(" ")).value(0);
+        const QList<quint32> allGlyphs = run.glyphIndexes();
+        const QList<QPointF> allPositions = run.positions(); // each call copies the run
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
-            if (run.glyphIndexes().at(i) != space) {
-                glyphs.append(run.glyphIndexes().at(i));
-                positions.append(run.positions().at(i));
+        for (qsizetype i = 0; i < allGlyphs.size(); ++i) {
+            if (allGlyphs.at(i) != space) {
+                glyphs.append(allGlyphs.at(i));
+                positions.append(allPositions.at(i));
             }
         }
         run.setGlyphIndexes(glyphs);
