@@ -13,6 +13,15 @@ QString fromIcu(const icu::UnicodeString &text)
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
+// Invisible marks that set the direction of right-to-left text: ICU writes them around
+// Arabic amounts, and they say nothing about the number.
+QString withoutBidiMarks(QStringView text)
+{
+    QString out = text.toString();
+    out.removeIf([](QChar c) { return c == u'\u200E' || c == u'\u200F' || c == u'\u061C'; });
+    return out;
+}
+
 // The length of the candidate that text starts with at position i, or 0.
 qsizetype matchAt(QStringView text, qsizetype i, const QList<QString> &candidates)
 {
@@ -44,8 +53,9 @@ bool takeSuffix(QStringView &text, const QList<QString> &candidates)
 }
 
 // The symbol, and the plain look-alike that people type when their keyboard lacks it.
-QList<QString> withLookAlikes(const QString &symbol)
+QList<QString> withLookAlikes(const QString &marked)
 {
+    const QString symbol = withoutBidiMarks(marked);
     QList<QString> symbols{symbol};
     if (symbol.size() == 1 && symbol.front().isSpace())
         symbols += {QStringLiteral(" "), QStringLiteral("\u00A0"), QStringLiteral("\u202F")};
@@ -75,10 +85,10 @@ AmountReader::AmountReader(const icu::Locale &locale)
     };
     m_decimal = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetarySeparatorSymbol));
     m_grouping = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetaryGroupingSeparatorSymbol));
-    m_minus = {symbol(icu::DecimalFormatSymbols::kMinusSignSymbol), QStringLiteral("-")};
-    m_plus = {symbol(icu::DecimalFormatSymbols::kPlusSignSymbol), QStringLiteral("+")};
+    m_minus = {withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kMinusSignSymbol)), QStringLiteral("-")};
+    m_plus = {withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kPlusSignSymbol)), QStringLiteral("+")};
     m_currency = withLookAlikes(symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
-    m_currency += symbol(icu::DecimalFormatSymbols::kIntlCurrencySymbol);
+    m_currency += withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kIntlCurrencySymbol));
     m_primaryGroup = decimalFormat->getGroupingSize();
     const int secondary = decimalFormat->getSecondaryGroupingSize();
     m_secondaryGroup = secondary > 0 ? secondary : m_primaryGroup;
@@ -86,7 +96,8 @@ AmountReader::AmountReader(const icu::Locale &locale)
 
 std::optional<QString> AmountReader::decimal(QStringView typed) const
 {
-    QStringView rest = typed.trimmed();
+    const QString unmarked = withoutBidiMarks(typed);
+    QStringView rest = QStringView(unmarked).trimmed();
     bool negative = takePrefix(rest, m_minus);
     const bool positive = !negative && takePrefix(rest, m_plus);
     const bool leadingCurrency = takePrefix(rest, m_currency);

@@ -118,6 +118,7 @@ private slots:
         QFETCH(QString, shown);
         if (!LocaleFormat::decimalFromTyped(typed, locale))
             return;
+        QVERIFY(LocaleFormat::decimalFromTyped(shown, locale));
         QCOMPARE(LocaleFormat::currency(shown, locale), shown);
     }
 
