@@ -92,61 +92,87 @@ QByteArray entryLine(const QString &key, const QString &value)
     return (name(key) + u'=' + quoted(value)).toUtf8();
 }
 
-} // namespace
+enum class Kind { Other, Section, Entry };
 
-IniDocument::IniDocument(const QByteArray &content)
+struct ParsedLine
 {
-    if (content.isEmpty())
-        return;
-    m_endsWithNewline = content.endsWith('\n');
-    QList<QByteArray> raws = content.split('\n');
-    if (m_endsWithNewline)
-        raws.removeLast();
-    m_lines.reserve(raws.size());
-    for (const QByteArray &raw : std::as_const(raws))
-        m_lines.append(parse(raw));
-}
+    Kind kind = Kind::Other;
+    QString first;  // the application of a section, the key of an entry
+    QString second; // the section of a section, the value of an entry
+};
 
-IniDocument::Line IniDocument::parse(const QByteArray &raw)
+ParsedLine parse(QByteArrayView raw)
 {
-    Line line{raw, Kind::Other, {}, {}};
     const QString text = QString::fromUtf8(raw);
     QStringView rest = QStringView(text).trimmed();
     if (rest.isEmpty() || rest.startsWith(u';') || rest.startsWith(u'#'))
-        return line;
+        return {};
     if (rest.startsWith(u'[')) {
         rest = rest.mid(1);
         const QString application = readToken(rest, u"/]");
         if (!rest.startsWith(u'/'))
-            return line;
+            return {};
         rest = rest.mid(1);
         const QString section = readToken(rest, u"]");
-        if (rest.startsWith(u']'))
-            line = {raw, Kind::Section, application, section};
-        return line;
+        if (!rest.startsWith(u']'))
+            return {};
+        return {Kind::Section, application, section};
     }
     const QString key = readToken(rest, u"=");
     if (!rest.startsWith(u'='))
-        return line;
+        return {};
     rest = rest.mid(1).trimmed();
     const QString value = rest.startsWith(u'"') ? readToken(rest, {}) : rest.toString();
-    return {raw, Kind::Entry, key, value};
+    return {Kind::Entry, key, value};
 }
 
-QList<qsizetype> IniDocument::entries(const QString &application, const QString &section, const QString &key,
-                                      qsizetype *lastHeader) const
+bool isSectionHeader(QByteArrayView raw)
 {
-    QList<qsizetype> found;
+    return raw.trimmed().startsWith('[');
+}
+
+} // namespace
+
+IniDocument::IniDocument(const QByteArray &content)
+    : m_content(content)
+{
+}
+
+IniDocument::Entries IniDocument::entries(const QString &application, const QString &section,
+                                          const QString &key) const
+{
+    Entries found;
     bool inSection = false;
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const Line &line = m_lines.at(i);
-        if (line.kind == Kind::Section) {
-            inSection = sameName(line.first, application) && sameName(line.second, section);
-            if (inSection && lastHeader)
-                *lastHeader = i;
-        } else if (line.kind == Kind::Entry && inSection && sameName(line.first, key)) {
-            found.append(i);
+    bool afterHeader = false; // still in the run of entries that directly follows a matching header
+    for (qsizetype start = 0; start < m_content.size();) {
+        qsizetype end = m_content.indexOf('\n', start);
+        const qsizetype next = end < 0 ? m_content.size() : end + 1;
+        if (end < 0)
+            end = m_content.size();
+        const QByteArrayView raw(m_content.constData() + start, end - start);
+        if (isSectionHeader(raw)) {
+            const ParsedLine line = parse(raw);
+            if (line.kind == Kind::Section) {
+                inSection = sameName(line.first, application) && sameName(line.second, section);
+                afterHeader = inSection;
+                if (inSection)
+                    found.insertAt = next;
+                start = next;
+                continue;
+            }
         }
+        if (inSection) {
+            const ParsedLine line = parse(raw);
+            afterHeader = afterHeader && line.kind == Kind::Entry;
+            if (afterHeader)
+                found.insertAt = next;
+            if (line.kind == Kind::Entry && sameName(line.first, key)) {
+                found.lines.append({start, end});
+                found.lastKey = line.first;
+                found.lastValue = line.second;
+            }
+        }
+        start = next;
     }
     return found;
 }
@@ -154,46 +180,40 @@ QList<qsizetype> IniDocument::entries(const QString &application, const QString 
 std::optional<QString> IniDocument::value(const QString &application, const QString &section,
                                           const QString &key) const
 {
-    const QList<qsizetype> found = entries(application, section, key, nullptr);
-    if (found.isEmpty())
+    const Entries found = entries(application, section, key);
+    if (found.lines.isEmpty())
         return std::nullopt;
     // As in any INI file, a later line overrides an earlier one.
-    return m_lines.at(found.last()).second;
+    return found.lastValue;
 }
 
 void IniDocument::setValue(const QString &application, const QString &section, const QString &key,
                            const QString &value)
 {
-    m_endsWithNewline = true;
-    qsizetype header = -1;
-    const QList<qsizetype> found = entries(application, section, key, &header);
-    if (!found.isEmpty()) {
-        Line &kept = m_lines[found.last()];
-        kept = {entryLine(kept.first, value), Kind::Entry, kept.first, value};
-        for (auto it = found.crbegin() + 1; it != found.crend(); ++it)
-            m_lines.removeAt(*it);
-        return;
+    if (!m_content.isEmpty() && !m_content.endsWith('\n'))
+        m_content += '\n';
+    const Entries found = entries(application, section, key);
+    QByteArray edited;
+    if (!found.lines.isEmpty()) {
+        // The last entry takes the value under its own spelling; earlier duplicates go.
+        edited.reserve(m_content.size() + value.size() * 3);
+        qsizetype copied = 0;
+        for (const Span &line : found.lines) {
+            edited += QByteArrayView(m_content).sliced(copied, line.start - copied);
+            if (&line == &found.lines.last())
+                edited += entryLine(found.lastKey, value) + '\n';
+            copied = line.end + 1;
+        }
+        edited += QByteArrayView(m_content).sliced(qMin(copied, m_content.size()));
+    } else if (found.insertAt >= 0) {
+        edited = m_content;
+        edited.insert(found.insertAt, entryLine(key, value) + '\n');
+    } else {
+        edited = m_content;
+        const qsizetype lastLineStart = edited.lastIndexOf('\n', edited.size() - 2) + 1;
+        if (!edited.isEmpty() && !QByteArrayView(edited).sliced(lastLineStart).trimmed().isEmpty())
+            edited += '\n';
+        edited += sectionLine(application, section) + '\n' + entryLine(key, value) + '\n';
     }
-    const Line entry{entryLine(key, value), Kind::Entry, key, value};
-    if (header >= 0) {
-        qsizetype end = header + 1;
-        while (end < m_lines.size() && m_lines.at(end).kind == Kind::Entry)
-            ++end;
-        m_lines.insert(end, entry);
-        return;
-    }
-    if (!m_lines.isEmpty() && !m_lines.last().raw.trimmed().isEmpty())
-        m_lines.append(Line{});
-    m_lines.append({sectionLine(application, section), Kind::Section, application, section});
-    m_lines.append(entry);
-}
-
-QByteArray IniDocument::toByteArray() const
-{
-    QByteArray out;
-    for (const Line &line : m_lines)
-        out += line.raw + '\n';
-    if (!m_endsWithNewline && !out.isEmpty())
-        out.chop(1);
-    return out;
+    m_content = edited;
 }

@@ -24,23 +24,26 @@ public:
     // by hand, or adds it (and its section) if there is none.
     void setValue(const QString &application, const QString &section, const QString &key, const QString &value);
 
-    QByteArray toByteArray() const;
+    QByteArray toByteArray() const { return m_content; }
 
 private:
-    enum class Kind { Other, Section, Entry };
-    struct Line
+    // One line of the content, its line break not included.
+    struct Span
     {
-        QByteArray raw;
-        Kind kind = Kind::Other;
-        QString first;  // the application of a section, the key of an entry
-        QString second; // the section of a section, the value of an entry
+        qsizetype start;
+        qsizetype end;
+    };
+    struct Entries
+    {
+        QList<Span> lines;     // the entries under the key, in file order
+        QString lastKey;       // the key as the last of them spells it
+        QString lastValue;     // and its value
+        qsizetype insertAt = -1; // after the entries that follow the last matching header
     };
 
-    static Line parse(const QByteArray &raw);
-    // Indexes of the entries under the key, in file order, and the last matching header.
-    QList<qsizetype> entries(const QString &application, const QString &section, const QString &key,
-                             qsizetype *lastHeader) const;
+    // One pass over the content, parsing only section headers and the lines of matching
+    // sections: the file is kept as one block of bytes, never as a list of parsed lines.
+    Entries entries(const QString &application, const QString &section, const QString &key) const;
 
-    QList<Line> m_lines;
-    bool m_endsWithNewline = true;
+    QByteArray m_content;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settingsstore.h"
 
+#include "filelock.h"
 #include "inidocument.h"
 #include "main/failure.h"
 
@@ -8,17 +9,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int lockTimeoutMs = 10'000;
-// A save takes milliseconds. A run killed while creating its lock file leaves one that names
-// no process, which only its age marks as stale: it must not block saves for long.
-constexpr int staleLockMs = 3'000;
+// Five short entries make a few hundred bytes; anything this large is not a settings file.
+constexpr qint64 largestFile = 64 * 1024 * 1024;
+// Temporary files of a save, beside the store until they replace it.
+const QString savingPrefix = QStringLiteral(".settings.ini.saving-");
 
 QString readAction(const QString &key)
 {
@@ -30,11 +38,46 @@ QString saveAction(const QString &key)
     return QStringLiteral("Saving the setting \"%1\" to %2").arg(key, SettingsStore::filePath());
 }
 
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The user's home folder: HOME if it is an absolute path, else the account's own.
+QString homeFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return home;
+    const struct passwd *account = ::getpwuid(::getuid());
+    return account ? QFile::decodeName(account->pw_dir) : QDir::rootPath();
+}
+
+// The file's status, or nothing if there is no file; throws if it is not a regular file or
+// too large to be a settings file, before anything opens it (a FIFO would block the open).
+std::optional<struct stat> checkedStatus(const QString &action)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(SettingsStore::filePath()).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        throw Failure(action, systemError(errno));
+    }
+    if (!S_ISREG(status.st_mode))
+        throw Failure(action, QStringLiteral("It is not a regular file."));
+    if (status.st_size > largestFile)
+        throw Failure(action, QStringLiteral("The file is %1 MB, too large to be a settings file (at most %2 MB); "
+                                             "it was neither read nor changed.")
+                                      .arg(status.st_size / (1024 * 1024))
+                                      .arg(largestFile / (1024 * 1024)));
+    return status;
+}
+
 QByteArray readContent(const QString &action)
 {
-    QFile file(SettingsStore::filePath());
-    if (!file.exists())
+    if (!checkedStatus(action))
         return {};
+    QFile file(SettingsStore::filePath());
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(action, file.errorString());
     const QByteArray content = file.readAll();
@@ -43,21 +86,8 @@ QByteArray readContent(const QString &action)
     return content;
 }
 
-QString lockFailureReason(const QLockFile &lock)
-{
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("Another run of the program kept the file locked for too long.");
-    case QLockFile::PermissionError:
-        return QStringLiteral("Permission denied: the lock file %1.lock cannot be created.")
-                .arg(SettingsStore::filePath());
-    default:
-        return QStringLiteral("The lock file %1.lock cannot be created.").arg(SettingsStore::filePath());
-    }
-}
-
 // A short write on a full disk comes back without a reason of its own.
-QString writeFailureReason(const QSaveFile &file, qint64 needed)
+QString writeFailureReason(const QFile &file, qint64 needed)
 {
     const qint64 available = QStorageInfo(QFileInfo(file.fileName()).absolutePath()).bytesAvailable();
     if (available >= 0 && available < needed)
@@ -65,12 +95,47 @@ QString writeFailureReason(const QSaveFile &file, qint64 needed)
     return file.errorString();
 }
 
+// Saves that were killed before they could replace the store leave their temporary file;
+// while the lock is held no other save is writing one.
+void removeAbandonedSaves(QDir folder)
+{
+    for (const QString &name : folder.entryList({savingPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System))
+        folder.remove(name);
+}
+
+// Replaces the file in one step: the new content is written and flushed to disk beside it,
+// given the old file's owner, group and mode (a new file is its owner's only), and renamed
+// over it. A crash leaves the old content or the new, never a mixture.
+void replaceFile(const QString &path, const QByteArray &content, const std::optional<struct stat> &old,
+                 const QString &action)
+{
+    QTemporaryFile file(QFileInfo(path).absolutePath() + u'/' + savingPrefix + QStringLiteral("XXXXXX"));
+    if (!file.open())
+        throw Failure(action, file.errorString());
+    if (file.write(content) != content.size() || !file.flush())
+        throw Failure(action, writeFailureReason(file, content.size()));
+    const int handle = file.handle();
+    if (old) {
+        // An ordinary user can only give a file to themselves, and may: it was theirs to replace.
+        if (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+            (void)::fchown(handle, old->st_uid, old->st_gid);
+    }
+    if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
+        throw Failure(action, systemError(errno));
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        throw Failure(action, systemError(errno));
+    file.setAutoRemove(false);
+}
+
 } // namespace
 
 QString SettingsStore::filePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-            + QStringLiteral("/quorvel/settings.ini");
+    // The XDG base directory rules: a relative XDG_CONFIG_HOME is ignored.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(config))
+        config = homeFolder() + QStringLiteral("/.config");
+    return QDir::cleanPath(config + QStringLiteral("/quorvel/settings.ini"));
 }
 
 QString SettingsStore::applicationName()
@@ -91,29 +156,18 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
 {
     const QString action = saveAction(key);
     const QString path = filePath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw Failure(action, QStringLiteral("The folder %1 cannot be created.").arg(QFileInfo(path).absolutePath()));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw Failure(action, QStringLiteral("The folder %1 cannot be created.").arg(folder));
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockTimeoutMs))
-        throw Failure(action, lockFailureReason(lock));
+    FileLock lock(path + QStringLiteral(".lock"));
+    if (!lock.lock(lockTimeoutMs))
+        throw Failure(action, lock.errorString());
+    removeAbandonedSaves(QDir(folder));
 
+    const std::optional<struct stat> old = checkedStatus(action);
     IniDocument document(readContent(action));
     document.setValue(application, section, key, value);
-    const QByteArray content = document.toByteArray();
-
-    const bool isNew = !QFileInfo::exists(path);
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself and says so.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(action, file.errorString());
-    // The file holds the user's name and address.
-    if (isNew)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(content) != content.size())
-        throw Failure(action, writeFailureReason(file, content.size()));
-    if (!file.commit())
-        throw Failure(action, file.errorString());
+    replaceFile(path, document.toByteArray(), old, action);
 }

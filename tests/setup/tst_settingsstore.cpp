@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "main/failure.h"
+#include "setup/filelock.h"
 #include "setup/inidocument.h"
 #include "setup/settingsstore.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,6 +133,119 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(SettingsStore::filePath()).constData(), 0640) == 0);
         SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"Other"_s);
         QCOMPARE(fileMode(), 0640u);
+    }
+
+    // A store that cannot work says why at once: it neither blocks nor blames another run.
+    void brokenStoreFailsAtOnceWithTheReason_data()
+    {
+        QTest::addColumn<QString>("breakage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("lock path is a folder") << u"lock folder"_s << u"Is a directory"_s;
+        QTest::newRow("settings file is a FIFO") << u"fifo"_s << u"not a regular file"_s;
+        QTest::newRow("settings file is a folder") << u"folder"_s << u"not a regular file"_s;
+        QTest::newRow("settings file too large") << u"huge"_s << u"too large to be a settings file"_s;
+    }
+
+    void brokenStoreFailsAtOnceWithTheReason()
+    {
+        QFETCH(QString, breakage);
+        QFETCH(QString, reason);
+        const QString path = SettingsStore::filePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (breakage == u"lock folder")
+            QVERIFY(QDir().mkdir(path + u".lock"_s));
+        else if (breakage == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (breakage == u"folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(65 * 1024 * 1024));
+        const QByteArray before = breakage == u"huge"_s ? fileContent().left(16) : QByteArray();
+
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"x"_s);
+            QFAIL("the save succeeded");
+        } catch (const Failure &failure) {
+            QVERIFY2(failure.reason().contains(reason), qPrintable(failure.reason()));
+        }
+        QVERIFY(clock.elapsed() < 2000);
+        if (breakage == u"huge") {
+            QCOMPARE(QFileInfo(path).size(), 65 * 1024 * 1024);
+            QVERIFY_THROWS_EXCEPTION(Failure, read(u"quorvel"_s, u"Text1DB"_s));
+        }
+    }
+
+    void lockHeldTooLongIsReported()
+    {
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
+        FileLock holder(SettingsStore::filePath() + u".lock"_s);
+        QVERIFY(holder.lock(0));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY_THROWS_EXCEPTION(Failure, SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"x"_s));
+        QVERIFY(clock.elapsed() >= 9'000 && clock.elapsed() < 15'000);
+        QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"before"_s);
+    }
+
+    // The XDG base directory rules: relative paths are ignored.
+    void storeLivesUnderAnAbsoluteFolder_data()
+    {
+        QTest::addColumn<QByteArray>("xdgConfigHome");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("relative/config") << QByteArray("/home/ada")
+                                                  << u"/home/ada/.config/quorvel/settings.ini"_s;
+        QTest::newRow("no XDG_CONFIG_HOME") << QByteArray() << QByteArray("/home/ada")
+                                            << u"/home/ada/.config/quorvel/settings.ini"_s;
+        QTest::newRow("relative HOME too") << QByteArray() << QByteArray("ada")
+                                           << QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir)
+                                                      + u"/.config/quorvel/settings.ini"_s;
+    }
+
+    void storeLivesUnderAnAbsoluteFolder()
+    {
+        QFETCH(QByteArray, xdgConfigHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, expected);
+        const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray savedHome = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+            qputenv("HOME", savedHome);
+        });
+        qputenv("XDG_CONFIG_HOME", xdgConfigHome);
+        qputenv("HOME", home);
+        QCOMPARE(SettingsStore::filePath(), QDir::cleanPath(expected));
+    }
+
+    // Run through sudo -E, a save must leave the user's file theirs; a killed save's
+    // temporary file is swept up by the next save.
+    void saveKeepsOwnerAndModeAndSweepsAbandonedFiles()
+    {
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
+        const QByteArray path = QFile::encodeName(SettingsStore::filePath());
+        QVERIFY(::chmod(path.constData(), 0640) == 0);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        QFile abandoned(QFileInfo(SettingsStore::filePath()).absolutePath() + u"/.settings.ini.saving-AbC123"_s);
+        QVERIFY(abandoned.open(QIODevice::WriteOnly));
+        abandoned.close();
+
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"after"_s);
+        struct stat status = {};
+        QCOMPARE(::stat(path.constData(), &status), 0);
+        QCOMPARE(status.st_mode & 0777, 0640u);
+        if (root) {
+            QCOMPARE(status.st_uid, 65534u);
+            QCOMPARE(status.st_gid, 65534u);
+        }
+        QVERIFY(!abandoned.exists());
+        QCOMPARE(QDir(QFileInfo(SettingsStore::filePath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"settings.ini"_s, u"settings.ini.lock"_s}));
+        QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"after"_s);
     }
 
     void killedSaveLeavesOldOrNewContent()

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "filelock.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <mutex>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The signal that ends a wait at its deadline. It is sent to the waiting thread only, and
+// its handler does nothing: it only makes the blocked fcntl() return with EINTR.
+int deadlineSignal()
+{
+    static const int signal = SIGRTMIN + 3;
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        struct sigaction action = {};
+        action.sa_handler = [](int) {};
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0; // no SA_RESTART: the wait must be interrupted
+        sigaction(signal, &action, nullptr);
+    });
+    return signal;
+}
+
+// A timer that signals this thread at the deadline, and again every 50 ms after it in case
+// the first signal came before the thread started waiting.
+class DeadlineAlarm
+{
+public:
+    explicit DeadlineAlarm(int timeoutMs)
+    {
+        struct sigevent event = {};
+        event.sigev_notify = SIGEV_THREAD_ID;
+        event.sigev_signo = deadlineSignal();
+        event._sigev_un._tid = gettid(); // sigev_notify_thread_id, which this C library does not name
+        if (timer_create(CLOCK_MONOTONIC, &event, &m_timer) != 0)
+            return;
+        m_armed = true;
+        struct itimerspec when = {};
+        when.it_value.tv_sec = timeoutMs / 1000;
+        when.it_value.tv_nsec = (timeoutMs % 1000) * 1'000'000L + 1; // zero would disarm it
+        when.it_interval.tv_nsec = 50'000'000L;
+        timer_settime(m_timer, 0, &when, nullptr);
+    }
+    ~DeadlineAlarm()
+    {
+        if (m_armed)
+            timer_delete(m_timer);
+    }
+    bool armed() const { return m_armed; }
+
+private:
+    timer_t m_timer = {};
+    bool m_armed = false;
+};
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+FileLock::FileLock(const QString &path)
+    : m_path(path)
+{
+}
+
+FileLock::~FileLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd); // releases the lock
+}
+
+bool FileLock::lock(int timeoutMs)
+{
+    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
+    if (m_fd < 0) {
+        m_error = QStringLiteral("The lock file %1 cannot be opened: %2.").arg(m_path, systemError(errno));
+        return false;
+    }
+    struct stat status = {};
+    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        m_error = QStringLiteral("The lock file %1 is not a regular file.").arg(m_path);
+        return false;
+    }
+    struct flock whole = {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (::fcntl(m_fd, F_OFD_SETLK, &whole) == 0)
+        return true;
+    if (errno != EAGAIN && errno != EACCES) {
+        m_error = QStringLiteral("The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
+        return false;
+    }
+    return waitForLock(timeoutMs);
+}
+
+bool FileLock::waitForLock(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const DeadlineAlarm alarm(timeoutMs);
+    if (!alarm.armed()) {
+        m_error = QStringLiteral("The lock on %1 cannot be waited for: %2.").arg(m_path, systemError(errno));
+        return false;
+    }
+    struct flock whole = {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    while (::fcntl(m_fd, F_OFD_SETLKW, &whole) != 0) {
+        if (errno != EINTR) {
+            m_error = QStringLiteral("The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
+            return false;
+        }
+        // Another signal (a child process ending, say) may interrupt the wait early.
+        if (deadline.hasExpired()) {
+            m_error = QStringLiteral("Another run of the program kept the settings locked for over %1 seconds.")
+                              .arg(timeoutMs / 1000);
+            return false;
+        }
+    }
+    return true;
+}
