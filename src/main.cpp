@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "main/formwindow.h"
+#include "main/handlerguard.h"
 #include "main/openwindows.h"
 #include "main/qv1.h"
 #include "main/sharedinstance.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +16,13 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app, &QApplication::quit);
     FormWindow::installFontFallbacks();
+    // Logging out closes the windows as the person would, so User Setup saves what it holds.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager &session) {
+        runGuarded([&session] {
+            if (!OpenWindows::instance().closeAllShown())
+                session.cancel();
+        });
+    });
 
     SharedInstance<QV1>::get().show();
     const int status = QApplication::exec();

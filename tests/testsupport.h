@@ -6,8 +6,10 @@
 #include "setup/settingsstore.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -51,6 +53,40 @@ inline QString errorReportText()
     const QList<QMessageBox *> reports = errorReports();
     return reports.size() == 1 ? reports.first()->text() + u' ' + reports.first()->informativeText() : QString();
 }
+
+// Answers the questions that failed closes ask, in turn, each with the button whose text
+// starts with the next answer, and keeps the text of every question asked.
+class FailedCloseAnswers : public QObject
+{
+public:
+    explicit FailedCloseAnswers(const QStringList &answers)
+        : m_answers(answers)
+    {
+        m_poll.setInterval(10);
+        QObject::connect(&m_poll, &QTimer::timeout, this, [this] { answer(); });
+        m_poll.start();
+    }
+    QStringList questions;
+
+private:
+    void answer()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != QLatin1StringView(ErrorReport::failedCloseObjectName) || m_answers.isEmpty())
+            return;
+        questions << box->text() + u' ' + box->informativeText();
+        const QString answer = m_answers.takeFirst();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text().startsWith(answer)) {
+                button->click();
+                return;
+            }
+        }
+    }
+
+    QStringList m_answers;
+    QTimer m_poll;
+};
 
 // Ends the test's windows and reports without any unload step, so no test sees another's.
 inline void discardEverything()

@@ -2,6 +2,7 @@
 #include "errorreport.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 void ErrorReport::show(const QString &action, const QString &reason)
@@ -13,4 +14,23 @@ void ErrorReport::show(const QString &action, const QString &reason)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->open();
+}
+
+ErrorReport::FailedClose ErrorReport::askAfterFailedClose(const QString &windowTitle, const QString &action,
+                                                         const QString &reason)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"), action + QStringLiteral(" failed."));
+    box.setObjectName(QLatin1StringView(failedCloseObjectName));
+    box.setInformativeText(reason + QStringLiteral("\n\nTry again, close %1 without saving (what was typed in it "
+                                                  "is then lost), or go back to %1.")
+                                            .arg(windowTitle));
+    QPushButton *tryAgain = box.addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
+    QPushButton *close = box.addButton(QStringLiteral("Close Without Saving"), QMessageBox::DestructiveRole);
+    QPushButton *back = box.addButton(QStringLiteral("Back to %1").arg(windowTitle), QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    if (box.clickedButton() == tryAgain)
+        return FailedClose::TryAgain;
+    return box.clickedButton() == close ? FailedClose::CloseWithoutSaving : FailedClose::GoBack;
 }

@@ -8,4 +8,10 @@ class QString;
 namespace ErrorReport {
 inline constexpr const char *objectName = "ErrorReport";
 void show(const QString &action, const QString &reason);
+
+// A window could not keep what was typed in it while closing (its settings could not be
+// saved). The person decides, in a modal question that names what failed and why.
+enum class FailedClose { TryAgain, CloseWithoutSaving, GoBack };
+inline constexpr const char *failedCloseObjectName = "FailedClose";
+FailedClose askAfterFailedClose(const QString &windowTitle, const QString &action, const QString &reason);
 }

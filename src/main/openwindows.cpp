@@ -38,6 +38,16 @@ void OpenWindows::windowUnloaded()
     emit lastShownWindowClosed();
 }
 
+bool OpenWindows::closeAllShown()
+{
+    const QList<WindowLifecycle *> lifecycles = m_lifecycles;
+    for (WindowLifecycle *lifecycle : lifecycles) {
+        if (lifecycle->state() == WindowLifecycle::State::Shown)
+            lifecycle->unload();
+    }
+    return !anyShown();
+}
+
 void OpenWindows::discardAll()
 {
     for (WindowLifecycle *lifecycle : std::as_const(m_lifecycles))

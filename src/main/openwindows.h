@@ -23,6 +23,10 @@ public:
     // Called after a window was unloaded: ends the run when nothing is shown any more.
     void windowUnloaded();
 
+    // Closes every shown window as its close box would, when the desktop session ends.
+    // False if the person chose to go back to a window whose settings could not be saved.
+    bool closeAllShown();
+
     // Destroys every window without its unload step, before the application object goes.
     void discardAll();
 

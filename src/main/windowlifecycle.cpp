@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windowlifecycle.h"
 
+#include "errorreport.h"
+#include "failure.h"
 #include "handlerguard.h"
 #include "openwindows.h"
 
@@ -65,7 +67,23 @@ void WindowLifecycle::unload()
 {
     if (!m_window)
         return;
-    runUnloadStep(m_window);
+    for (bool done = false; !done;) {
+        try {
+            runUnloadStep(m_window);
+            done = true;
+        } catch (const Failure &failure) {
+            // Never silently lose what was typed, and never trap the person in the window.
+            switch (ErrorReport::askAfterFailedClose(m_window->windowTitle(), failure.action(), failure.reason())) {
+            case ErrorReport::FailedClose::TryAgain:
+                break;
+            case ErrorReport::FailedClose::CloseWithoutSaving:
+                done = true;
+                break;
+            case ErrorReport::FailedClose::GoBack:
+                return;
+            }
+        }
+    }
     discard();
     OpenWindows::instance().windowUnloaded();
 }

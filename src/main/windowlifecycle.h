@@ -23,8 +23,9 @@ public:
     // Loads the window if needed, then makes it visible and brings it forward.
     void show();
 
-    // Runs the window's unload step, then destroys the window. A failing unload step
-    // leaves the window as it was, so nothing the user typed is lost.
+    // Runs the window's unload step, then destroys the window. When the step fails (its
+    // settings cannot be saved) the person chooses: try again, close without it, or go
+    // back to the window as it was, with nothing that was typed lost.
     void unload();
 
     // Destroys the window without its unload step: for a window that holds nothing of

@@ -48,6 +48,30 @@ void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &te
     }
 }
 
+// Asks the print system for its default destination with every wait bounded. Qt's own calls
+// into CUPS wait minutes for a server that accepts the connection and never answers; once
+// this question is answered, they are answered too. A server that cannot be reached at all
+// is left to Qt, which then finds no default printer.
+void checkPrintSystemAnswers()
+{
+    constexpr int answerSeconds = 15;
+    const QString server = QString::fromUtf8(cupsServer());
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                answerSeconds * 1000, nullptr);
+    if (!http)
+        return;
+    httpSetTimeout(http, answerSeconds, nullptr, nullptr);
+    ipp_t *response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const QString error = QString::fromUtf8(cupsLastErrorString());
+    httpClose(http);
+    if (!response)
+        throw Failure(printAction, QStringLiteral("The print system at %1 did not answer within %2 seconds (%3).")
+                                           .arg(server)
+                                           .arg(answerSeconds)
+                                           .arg(error));
+    ippDelete(response);
+}
+
 } // namespace
 
 DefaultPrinter::DefaultPrinter() = default;
@@ -58,6 +82,7 @@ void DefaultPrinter::openDocumentIfNeeded()
 {
     if (m_printer)
         return;
+    checkPrintSystemAnswers();
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
         throw Failure(printAction, QStringLiteral("No default printer is set up, or the print system cannot be "

@@ -59,7 +59,7 @@ std::optional<struct stat> checkedStatus(const QString &action)
 {
     struct stat status = {};
     if (::stat(QFile::encodeName(SettingsStore::filePath()).constData(), &status) != 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT || errno == ENOTDIR) // a file in place of a folder on the way: no store yet
             return std::nullopt;
         throw Failure(action, systemError(errno));
     }

@@ -14,7 +14,7 @@
 // What the probe windows' steps did, in order.
 static QStringList stepLog;
 static bool failLoadStep = false;
-static bool failUnloadStep = false;
+static int unloadStepFailures = 0; // how many unload steps still fail
 
 class ProbeWindow : public QWidget
 {
@@ -37,7 +37,7 @@ private:
     void unloadStep()
     {
         stepLog << QStringLiteral("unload");
-        if (failUnloadStep)
+        if (unloadStepFailures > 0 && unloadStepFailures--)
             throw Failure(QStringLiteral("Saving the probe"), QStringLiteral("the disk is full"));
     }
 };
@@ -68,7 +68,8 @@ private slots:
     {
         TestSupport::discardEverything();
         stepLog.clear();
-        failLoadStep = failUnloadStep = false;
+        failLoadStep = false;
+        unloadStepFailures = 0;
     }
 
     void transitions_data()
@@ -149,20 +150,47 @@ private slots:
         QVERIFY(TestSupport::errorReportText().contains(QStringLiteral("the store is gone")));
     }
 
-    void failingUnloadStepKeepsTheWindowAndItsText()
+    // A window whose unload step fails asks; whatever the answer, nothing typed is lost
+    // silently and the person is never kept in the window.
+    void failingUnloadStepAsks_data()
     {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<State>("after");
+        QTest::addColumn<int>("unloadSteps");
+        QTest::newRow("back to the window") << QStringList{QStringLiteral("Back")} << 5 << State::Shown << 1;
+        QTest::newRow("close without saving") << QStringList{QStringLiteral("Close Without Saving")} << 5
+                                              << State::NotLoaded << 1;
+        QTest::newRow("try again until it works") << QStringList{QStringLiteral("Try Again"), QStringLiteral("Try Again")}
+                                                  << 2 << State::NotLoaded << 3;
+    }
+
+    void failingUnloadStepAsks()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(int, failures);
+        QFETCH(State, after);
+        QFETCH(int, unloadSteps);
         auto &probe = SharedInstance<ProbeWindow>::get();
         probe.show();
+        probe.window()->setWindowTitle(QStringLiteral("Probe"));
         probe.window()->field->setText(QStringLiteral("keep me"));
-        failUnloadStep = true;
+        unloadStepFailures = failures;
         QSignalSpy ended(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed);
+        TestSupport::FailedCloseAnswers person(answers);
 
         probe.window()->close();
 
-        QCOMPARE(probe.state(), State::Shown);
-        QCOMPARE(probe.window()->field->text(), QStringLiteral("keep me"));
-        QVERIFY(TestSupport::errorReportText().contains(QStringLiteral("the disk is full")));
-        QCOMPARE(ended.count(), 0);
+        QCOMPARE(probe.state(), after);
+        QCOMPARE(stepLog.count(QStringLiteral("unload")), unloadSteps);
+        QCOMPARE(person.questions.size(), qMin(failures, int(answers.size())));
+        QVERIFY(person.questions.first().contains(QStringLiteral("Saving the probe failed.")));
+        QVERIFY(person.questions.first().contains(QStringLiteral("the disk is full")));
+        QVERIFY(person.questions.first().contains(QStringLiteral("close Probe without saving")));
+        QVERIFY(TestSupport::errorReports().isEmpty());
+        if (after == State::Shown)
+            QCOMPARE(probe.window()->field->text(), QStringLiteral("keep me"));
+        QCOMPARE(ended.count(), after == State::Shown ? 0 : 1);
     }
 
     void guardEndsTheHandlerAtTheFailingStep()

@@ -15,12 +15,18 @@
 #include "testsupport.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -293,6 +299,34 @@ private slots:
         QVERIFY2(TestSupport::errorReportText().contains(u"The print system did not take the document"_s),
                  qPrintable(TestSupport::errorReportText()));
         QCOMPARE(jobIds(), before);
+    }
+
+    // A server that takes the connection and never answers is reported within the bound,
+    // and the program goes on.
+    void silentPrintSystemIsReported()
+    {
+        // A listening socket that nobody serves: the kernel accepts connections into its backlog.
+        const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto closeSocket = qScopeGuard([silent] { ::close(silent); });
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(silent, reinterpret_cast<sockaddr *>(&address), length) == 0 && ::listen(silent, 8) == 0);
+        QVERIFY(::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+        const QByteArray server = "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port));
+        const QByteArray previous = cupsServer();
+        cupsSetServer(server.constData());
+        const auto restore = qScopeGuard([previous] { cupsSetServer(previous.constData()); });
+        QElapsedTimer clock;
+        clock.start();
+        runGuarded([] {
+            DefaultPrinter printer;
+            printReceipt(Receipt{}, u"12/7/2026"_s, printer);
+        });
+        QVERIFY(clock.elapsed() < 20'000);
+        QVERIFY2(TestSupport::errorReportText().contains(u"did not answer within 15 seconds"_s),
+                 qPrintable(TestSupport::errorReportText()));
     }
 
     void noPrintSystem()

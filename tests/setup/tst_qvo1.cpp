@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <unistd.h>
@@ -293,14 +294,39 @@ private slots:
 
         openFromTheMenu();
         field(u"Text1"_s)->setText(QString(1 << 20, u'x'));
+        TestSupport::FailedCloseAnswers person({u"Back"_s});
         button("Command1")->click();
 
-        QVERIFY2(TestSupport::errorReportText().contains(u"The disk is full"_s),
-                 qPrintable(TestSupport::errorReportText()));
+        QVERIFY2(person.questions.value(0).contains(u"The disk is full"_s), qPrintable(person.questions.value(0)));
         QCOMPARE(dialog().state(), State::Shown);
         QCOMPARE(field(u"Text1"_s)->text().size(), 1 << 20);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
+    }
+
+    // The configuration folder is a file, so nothing can be saved, and the main window is
+    // gone: the person can still close User Setup, and then the run ends.
+    void unsavableDialogNeverTrapsThePerson()
+    {
+        QFile blocker(QFileInfo(SettingsStore::filePath()).absolutePath());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        openFromTheMenu();
+        field(u"Text1"_s)->setText(u"typed"_s);
+        SharedInstance<QV1>::get().window()->findChild<QAction *>(u"mnuexit"_s)->trigger();
+        QSignalSpy ended(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed);
+
+        TestSupport::FailedCloseAnswers person({u"Back"_s, u"Close Without Saving"_s});
+        button("Command1")->click();
+        QCOMPARE(dialog().state(), State::Shown);
+        QCOMPARE(field(u"Text1"_s)->text(), u"typed"_s);
+        dialog().window()->close();
+
+        QCOMPARE(person.questions.size(), 2);
+        QVERIFY(person.questions.first().contains(u"cannot be created"_s));
+        QVERIFY(person.questions.first().contains(u"close User Setup without saving"_s));
+        QCOMPARE(dialog().state(), State::NotLoaded);
+        QCOMPARE(ended.count(), 1);
     }
 
     void unwritableStoreReportsAndKeepsTheDialog()
@@ -316,14 +342,14 @@ private slots:
 
         openFromTheMenu();
         field(u"Text1"_s)->setText(u"typed, not savable"_s);
+        TestSupport::FailedCloseAnswers person({u"Back"_s});
         button("Command2")->click();
 
-        QVERIFY(TestSupport::errorReportText().contains(SettingsStore::filePath()));
+        QVERIFY(person.questions.value(0).contains(SettingsStore::filePath()));
         QCOMPARE(dialog().state(), State::Shown);
         QCOMPARE(field(u"Text1"_s)->text(), u"typed, not savable"_s);
         QCOMPARE(stored(u"Text1DB"_s), u"on disk"_s);
         // The application goes on: the main window still answers.
-        TestSupport::errorReports().first()->close();
         SharedInstance<QV1>::get().window()->findChild<QLineEdit *>(u"Text2"_s)->setText(u"still here"_s);
         QCOMPARE(SharedInstance<QV1>::get().state(), State::Shown);
     }
