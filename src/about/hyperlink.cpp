@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 HyperLink::HyperLink(QWidget *parent)
     : QLabel(parent)
@@ -33,6 +35,19 @@ void HyperLink::keyPressEvent(QKeyEvent *event)
         runGuarded([this] { follow(); });
     else
         QLabel::keyPressEvent(event);
+}
+
+void HyperLink::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Show where Tab has put the focus, as a push button does.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void HyperLink::follow()

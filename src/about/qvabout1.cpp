@@ -3,6 +3,7 @@
 #include "ui_qvabout1.h"
 
 #include "buildinfo.h"
+#include "main/desktopcolours.h"
 #include "main/formwindow.h"
 #include "main/handlerguard.h"
 #include "main/sharedinstance.h"
@@ -13,6 +14,9 @@ QVAbout1::QVAbout1(QWidget *parent)
 {
     ui->setupUi(this);
     FormWindow::makeFixedToolWindow(this, {312, 132}); // 4680 x 1980 twips
+    DesktopColours::paintWith(this, DesktopColours::SystemColour::ActiveBorder);
+    for (QWidget *label : {ui->Label1, ui->Label2})
+        DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));
     // A titling face has capitals only.
     QFont titleFont = ui->Label1->font();
     titleFont.setCapitalization(QFont::AllUppercase);

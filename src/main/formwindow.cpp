@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formwindow.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,10 +31,17 @@ void FormWindow::useTextBoxFont(QWidget *form)
 
 void FormWindow::installFontFallbacks()
 {
-    // MS Sans Serif is about as narrow as Arial, whose metric twin is Liberation Sans.
+    // The forms' captions were sized for MS Sans Serif's narrow bitmap letters. Measured at
+    // 96 dpi, Liberation Sans Narrow is the installable face in which every one of them fits
+    // its box with room to spare ("City" in 17 pixels); Liberation Sans and DejaVu do not.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
     // A titling face is classic serif capitals; the about dialog asks for capitals itself.
     QFont::insertSubstitutions(QStringLiteral("Perpetua Titling MT"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    // Menus, tooltips and message boxes in the forms' face too.
+    const QFont formFace(QStringLiteral("MS Sans Serif"), 8);
+    QApplication::setFont(formFace);
+    for (const char *kind : {"QMenuBar", "QMenu", "QTipLabel", "QMessageBox"})
+        QApplication::setFont(formFace, kind);
 }

@@ -3,6 +3,7 @@
 #include "ui_qv1.h"
 
 #include "about/qvabout1.h"
+#include "desktopcolours.h"
 #include "formwindow.h"
 #include "handlerguard.h"
 #include "receipt/qvrp.h"
@@ -23,6 +24,7 @@ QV1::QV1(QWidget *parent)
     icon.addFile(QStringLiteral(":/icons/quorvel-32.png"));
     setWindowIcon(icon);
     FormWindow::useTextBoxFont(this);
+    useDesktopColours();
     ui->SSTab1->placePageChildrenFromOuterCorner();
     centralWidget()->setFixedSize(clientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -31,6 +33,16 @@ QV1::QV1(QWidget *parent)
 }
 
 QV1::~QV1() = default;
+
+void QV1::useDesktopColours()
+{
+    using DesktopColours::SystemColour;
+    DesktopColours::paintWith(centralWidget(), SystemColour::ActiveBorder);
+    DesktopColours::paintWith(ui->Frame1, SystemColour::ActiveBorder);
+    for (QWidget *buttonFace : {static_cast<QWidget *>(ui->Frame2), ui->pageName, ui->pageAddress})
+        DesktopColours::paintWith(buttonFace, SystemColour::ButtonFace);
+    DesktopColours::fixBackground(ui->Text7, Qt::white);
+}
 
 void QV1::connectHandlers()
 {

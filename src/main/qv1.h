@@ -28,6 +28,7 @@ public:
     QString amountCollected() const;
 
 private:
+    void useDesktopColours();
     void connectHandlers();
     void generate();
     void exit();

@@ -7,6 +7,7 @@
 #include "openwindows.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -40,6 +41,9 @@ void WindowLifecycle::load()
 {
     QWidget *window = createWindow();
     window->installEventFilter(this);
+    // Centre the whole window, menu bar included: its layout sets its size only when run.
+    if (window->layout())
+        window->layout()->activate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
                                          screen->availableGeometry())

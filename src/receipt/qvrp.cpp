@@ -4,6 +4,7 @@
 
 #include "content/localeformat.h"
 #include "defaultprinter.h"
+#include "main/desktopcolours.h"
 #include "main/formwindow.h"
 #include "main/handlerguard.h"
 #include "main/qv1.h"
@@ -19,6 +20,7 @@ QVRP::QVRP(QWidget *parent)
     ui->setupUi(this);
     FormWindow::makeFixedToolWindow(this, {465, 248}); // 6975 x 3720 twips
     FormWindow::makeCancelButton(ui->Command2);
+    DesktopColours::paintWith(this, DesktopColours::SystemColour::ButtonFace);
     ui->Label18->keepAsOneWord();
     ui->Command1->setFocus();
     connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVRP::print);

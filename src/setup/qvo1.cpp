@@ -2,6 +2,7 @@
 #include "qvo1.h"
 #include "ui_qvo1.h"
 
+#include "main/desktopcolours.h"
 #include "main/formwindow.h"
 #include "main/handlerguard.h"
 #include "settingsstore.h"
@@ -36,6 +37,9 @@ QVO1::QVO1(QWidget *parent)
     FormWindow::makeFixedToolWindow(this, {432, 195}); // 6480 x 2925 twips
     FormWindow::makeCancelButton(ui->Command1);
     FormWindow::useTextBoxFont(this);
+    DesktopColours::paintWith(this, DesktopColours::SystemColour::ButtonFace);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        DesktopColours::fixText(field, Qt::blue);
     ui->Command1->setFocus();
     connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVO1::command1Click);
     connectGuarded(ui->Command2, &QPushButton::clicked, this, &QVO1::command2Click);
@@ -50,8 +54,11 @@ IssuerDetails QVO1::issuerDetails() const
 
 void QVO1::loadsettings()
 {
-    for (const StoredField &row : storedFields)
-        (ui.get()->*row.field)->setText(SettingsStore::getSetting(SettingsStore::applicationName(), section, row.keyRead));
+    for (const StoredField &row : storedFields) {
+        QLineEdit *field = ui.get()->*row.field;
+        field->setText(SettingsStore::getSetting(SettingsStore::applicationName(), section, row.keyRead));
+        field->setCursorPosition(0); // a long value shows its start
+    }
 }
 
 void QVO1::savesettings()

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "framebox.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int captionLeft = 6;    // where the caption's gap in the line begins
+constexpr int captionPadding = 2; // line-free room on each side of the caption
+} // namespace
+
+FrameBox::FrameBox(QWidget *parent)
+    : QGroupBox(parent)
+{
+}
+
+int FrameBox::borderTop() const
+{
+    return fontMetrics().height() / 2;
+}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect border = rect().adjusted(0, borderTop(), -1, -1);
+    painter.fillRect(border, palette().window());
+    // An etched line: dark, with a light line inside it.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+    if (title().isEmpty())
+        return;
+    const QRect caption(captionLeft, 0, fontMetrics().horizontalAdvance(title()) + 2 * captionPadding,
+                        fontMetrics().height());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+}
