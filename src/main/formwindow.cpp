@@ -2,15 +2,27 @@
 #include "formwindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
+#include <xcb/xcb.h>
+
 void FormWindow::makeFixedToolWindow(QWidget *window, const QSize &clientSize)
 {
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);
+}
+
+void FormWindow::clearOwner(QWidget *window)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || window->windowType() != Qt::Tool || !window->windowHandle())
+        return;
+    xcb_delete_property(x11->connection(), window->winId(), XCB_ATOM_WM_TRANSIENT_FOR);
+    xcb_flush(x11->connection());
 }
 
 void FormWindow::makeCancelButton(QPushButton *button)

@@ -12,6 +12,11 @@ namespace FormWindow {
 // and a client area the user cannot resize.
 void makeFixedToolWindow(QWidget *window, const QSize &clientSize);
 
+// Takes off the owner that Qt gives a tool window without a parent on X11 (the program's
+// hidden leader window), so that a window manager does not keep it above the main window:
+// the secondary windows have no owner. Call it once the window is shown.
+void clearOwner(QWidget *window);
+
 // The window's cancel button: Esc anywhere in the window clicks it.
 void makeCancelButton(QPushButton *button);
 

@@ -3,6 +3,7 @@
 
 #include "errorreport.h"
 #include "failure.h"
+#include "formwindow.h"
 #include "handlerguard.h"
 #include "openwindows.h"
 
@@ -63,6 +64,7 @@ void WindowLifecycle::show()
 {
     QWidget *window = loadedWindow();
     window->show();
+    FormWindow::clearOwner(window);
     window->raise();
     window->activateWindow();
 }
