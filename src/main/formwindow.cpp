@@ -19,7 +19,7 @@ void FormWindow::makeFixedToolWindow(QWidget *window, const QSize &clientSize)
 void FormWindow::clearOwner(QWidget *window)
 {
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || window->windowType() != Qt::Tool || !window->windowHandle())
+    if (!x11 || !x11->connection() || window->windowType() != Qt::Tool || !window->windowHandle())
         return;
     xcb_delete_property(x11->connection(), window->winId(), XCB_ATOM_WM_TRANSIENT_FOR);
     xcb_flush(x11->connection());
