@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
@@ -107,7 +108,8 @@ void paintWith(QWidget *widget, SystemColour colour)
         palette.setBrush(QPalette::WindowText, desktop.brush(text));
         widget->setPalette(palette);
     });
-    widget->setAutoFillBackground(true);
+    // A frame fills only what lies inside its border line (FrameBox paints it itself).
+    widget->setAutoFillBackground(!qobject_cast<QGroupBox *>(widget));
 }
 
 void fixBackground(QWidget *textBox, const QColor &background)

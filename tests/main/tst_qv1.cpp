@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -170,6 +171,70 @@ private slots:
         // Address page, which is not showing, are passed over.
         QCOMPARE(visited, (QStringList{u"Text7"_s, u"Option1"_s, u"Command1"_s, u"SSTab1"_s, u"Text2"_s, u"Text3"_s}));
         QCOMPARE(QApplication::focusWidget(), control<QWidget>("Text7"));
+    }
+
+    // Tab and Backtab into the option group land on the selected option, as in any option
+    // group; with none selected, on the first one met.
+    void tabIntoTheOptionGroupLandsOnTheSelectedOption_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("landsOn");
+        QTest::newRow("none selected") << QString() << false << u"Option1"_s;
+        QTest::newRow("Credit Card selected") << u"Option3"_s << false << u"Option3"_s;
+        QTest::newRow("Cash selected, from Generate back") << u"Option4"_s << true << u"Option4"_s;
+        QTest::newRow("Personal Check, from Generate back") << u"Option1"_s << true << u"Option1"_s;
+    }
+
+    void tabIntoTheOptionGroupLandsOnTheSelectedOption()
+    {
+        QFETCH(QString, selected);
+        QFETCH(bool, backwards);
+        QFETCH(QString, landsOn);
+        QV1 *window = shownWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (!selected.isEmpty())
+            control<QRadioButton>(qPrintable(selected))->setChecked(true);
+        QWidget *start = control<QWidget>(backwards ? "Command1" : "Text7");
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), landsOn);
+    }
+
+    // A click anywhere in an option's box selects it; where two overlap, the later one.
+    void clickAnywhereInAnOptionSelectsIt_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("right of Cash's caption") << u"Option4"_s << 100 << u"Option4"_s;
+        QTest::newRow("right of Personal Check's caption") << u"Option1"_s << 100 << u"Option1"_s;
+        QTest::newRow("Money Order's end, under Credit Card") << u"Option2"_s << 100 << u"Option3"_s;
+    }
+
+    void clickAnywhereInAnOptionSelectsIt()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, x);
+        QFETCH(QString, selected);
+        shownWindow();
+        auto *box = control<QRadioButton>(qPrintable(option));
+        QWidget *frame = box->parentWidget();
+        const QPoint point = box->mapTo(frame, QPoint(x, box->height() / 2));
+        QWidget *hit = frame->childAt(point);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(frame, point));
+        QVERIFY(control<QRadioButton>(qPrintable(selected))->isChecked());
+    }
+
+    void windowIsCentredWithItsMenuBar()
+    {
+        QV1 *window = shownWindow();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(window->menuBar()->height() > 0);
+        // The window's client area and menu bar, not its title bar, are centred.
+        const QRect shown(window->pos(), window->size());
+        QVERIFY2(qAbs(shown.center().y() - screen.center().y()) <= 1 && qAbs(shown.center().x() - screen.center().x()) <= 1,
+                 qPrintable(u"%1,%2 in %3,%4"_s.arg(shown.center().x()).arg(shown.center().y()).arg(screen.center().x()).arg(screen.center().y())));
     }
 
     void switchingPagesKeepsTheText()

@@ -168,6 +168,13 @@ private slots:
         QCOMPARE(fieldTexts(), typed);
     }
 
+    void longStoredValueShowsItsStart()
+    {
+        TestSupport::storeIssuer({u"Start of a name that is far too long for its box, and its end"_s});
+        openFromTheMenu();
+        QCOMPARE(field(u"Text1"_s)->cursorPosition(), 0);
+    }
+
     void tabOrderStartsAtCancel()
     {
         openFromTheMenu();
