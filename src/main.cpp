@@ -11,6 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Launchers and Wayland compositors match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.quorvel"));
     // Qt would not count tool windows, and would count windows only loaded hidden: the
     // run ends when the last window that the user can see has closed.
     QApplication::setQuitOnLastWindowClosed(false);

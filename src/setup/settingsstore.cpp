@@ -115,11 +115,10 @@ void replaceFile(const QString &path, const QByteArray &content, const std::opti
     if (file.write(content) != content.size() || !file.flush())
         throw Failure(action, writeFailureReason(file, content.size()));
     const int handle = file.handle();
-    if (old) {
-        // An ordinary user can only give a file to themselves, and may: it was theirs to replace.
-        if (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
-            (void)::fchown(handle, old->st_uid, old->st_gid);
-    }
+    // An ordinary user can only give a file to themselves, and may: it was theirs to replace.
+    if (old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+        && ::fchown(handle, old->st_uid, old->st_gid) != 0 && errno != EPERM)
+        throw Failure(action, systemError(errno));
     if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
         throw Failure(action, systemError(errno));
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)

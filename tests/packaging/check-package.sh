@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree and checks what it installs.
+# Builds the Debian package from a build tree and checks it as a distribution would:
+# lintian finds nothing to say, the metainfo and the desktop entry are valid, and the
+# package holds what software centres and docks look for.
 set -euo pipefail
 build=$1
-desktop-file-validate "$(dirname "$0")/../../packaging/quorvel.desktop"
+packaging="$(dirname "$0")/../../packaging"
+desktop-file-validate "$packaging/example.quorvel.quorvel.desktop"
+appstreamcli validate --pedantic --no-net "$packaging/example.quorvel.quorvel.metainfo.xml"
 cd "$build"
 cpack -G DEB >/dev/null
 package=$(ls -t quorvel_*.deb | head -n 1)
 contents=$(dpkg-deb -c "$package")
-for path in ./usr/bin/quorvel ./usr/share/applications/quorvel.desktop \
-            ./usr/share/icons/hicolor/16x16/apps/quorvel.png ./usr/share/icons/hicolor/32x32/apps/quorvel.png \
+for path in ./usr/bin/quorvel ./usr/share/applications/example.quorvel.quorvel.desktop \
+            ./usr/share/metainfo/example.quorvel.quorvel.metainfo.xml ./usr/share/man/man1/quorvel.1.gz \
+            ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz \
             ./usr/share/icons/hicolor/scalable/apps/quorvel.svg; do
     grep -q " $path\$" <<<"$contents" || { echo "missing from $package: $path"; exit 1; }
 done
+for size in 16 32 48 64 128 256; do
+    grep -q " ./usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png\$" <<<"$contents" \
+        || { echo "missing from $package: the ${size}x${size} icon"; exit 1; }
+done
 depends=$(dpkg-deb -f "$package" Depends)
-grep -q 'libqt6widgets6' <<<"$depends" || { echo "Depends lacks Qt Widgets: $depends"; exit 1; }
-echo "$package: executable, desktop entry and icons present; Depends: $depends"
+grep -q 'fonts-liberation' <<<"$depends" || { echo "Depends lacks the forms' face: $depends"; exit 1; }
+# Run as root (CI), lintian wants to know that this is deliberate.
+findings=$(lintian --allow-root -EvI --pedantic --no-tag-display-limit "$package" 2>&1 | grep -E '^[EWIPX]: ' || true)
+if [ -n "$findings" ]; then
+    echo "lintian: $findings"
+    exit 1
+fi
+echo "$package: lintian clean; metainfo and desktop entry valid; Depends: $depends"
