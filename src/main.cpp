@@ -6,13 +6,21 @@
 #include "main/sharedinstance.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSessionManager>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // Launchers and Wayland compositors match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.quorvel"));
+    // Qt's own texts (a text box's context menu, the message boxes' buttons) in the user's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // Qt would not count tool windows, and would count windows only loaded hidden: the
     // run ends when the last window that the user can see has closed.
     QApplication::setQuitOnLastWindowClosed(false);

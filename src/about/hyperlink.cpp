@@ -4,15 +4,58 @@
 #include "main/failure.h"
 #include "main/handlerguard.h"
 
+#include <QCoreApplication>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <mutex>
+
+namespace {
+
+// A screen reader hears the control as a link, named by its address, that can be pressed.
+class LinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkAccessible(HyperLink *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+        addControllingSignal(QStringLiteral("linkActivated(QString)"));
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<HyperLink *>(widget())->activate();
+    }
+};
+
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(HyperLink::staticMetaObject.className()))
+        return new LinkAccessible(static_cast<HyperLink *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 HyperLink::HyperLink(QWidget *parent)
     : QLabel(parent)
 {
+    static std::once_flag registered;
+    std::call_once(registered, [] { QAccessible::installFactory(linkAccessible); });
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -22,17 +65,22 @@ void HyperLink::setUrl(const QUrl &url)
     m_url = url;
 }
 
+void HyperLink::activate()
+{
+    runGuarded([this] { follow(); });
+}
+
 void HyperLink::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        runGuarded([this] { follow(); });
+        activate();
     QLabel::mouseReleaseEvent(event);
 }
 
 void HyperLink::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
-        runGuarded([this] { follow(); });
+        activate();
     else
         QLabel::keyPressEvent(event);
 }
@@ -53,6 +101,6 @@ void HyperLink::paintEvent(QPaintEvent *event)
 void HyperLink::follow()
 {
     if (!QDesktopServices::openUrl(m_url))
-        throw Failure(QStringLiteral("Opening %1").arg(m_url.toString()),
-                      QStringLiteral("No web browser could be started for the address."));
+        throw Failure(QCoreApplication::translate("HyperLink", "Opening %1").arg(m_url.toString()),
+                      QCoreApplication::translate("HyperLink", "No web browser could be started for the address."));
 }

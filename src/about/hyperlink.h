@@ -17,6 +17,9 @@ public:
     QUrl url() const { return m_url; }
     void setUrl(const QUrl &url);
 
+    // Follows the link, as a click does; a failure becomes the error report.
+    void activate();
+
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

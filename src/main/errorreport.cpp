@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "errorreport.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -8,7 +9,7 @@
 void ErrorReport::show(const QString &action, const QString &reason)
 {
     auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Quorvel"),
-                                action + QStringLiteral(" failed."), QMessageBox::Ok);
+                                QCoreApplication::translate("ErrorReport", "%1 failed.").arg(action), QMessageBox::Ok);
     box->setObjectName(QLatin1StringView(objectName));
     box->setInformativeText(reason);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -19,14 +20,19 @@ void ErrorReport::show(const QString &action, const QString &reason)
 ErrorReport::FailedClose ErrorReport::askAfterFailedClose(const QString &windowTitle, const QString &action,
                                                          const QString &reason)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"), action + QStringLiteral(" failed."));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
+                    QCoreApplication::translate("ErrorReport", "%1 failed.").arg(action));
     box.setObjectName(QLatin1StringView(failedCloseObjectName));
-    box.setInformativeText(reason + QStringLiteral("\n\nTry again, close %1 without saving (what was typed in it "
-                                                  "is then lost), or go back to %1.")
-                                            .arg(windowTitle));
-    QPushButton *tryAgain = box.addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
-    QPushButton *close = box.addButton(QStringLiteral("Close Without Saving"), QMessageBox::DestructiveRole);
-    QPushButton *back = box.addButton(QStringLiteral("Back to %1").arg(windowTitle), QMessageBox::RejectRole);
+    box.setInformativeText(reason + QStringLiteral("\n\n")
+                           + QCoreApplication::translate("ErrorReport", "Try again, close %1 without saving (what was "
+                                                                        "typed in it is then lost), or go back to %1.")
+                                     .arg(windowTitle));
+    QPushButton *tryAgain =
+            box.addButton(QCoreApplication::translate("ErrorReport", "Try Again"), QMessageBox::AcceptRole);
+    QPushButton *close = box.addButton(QCoreApplication::translate("ErrorReport", "Close Without Saving"),
+                                       QMessageBox::DestructiveRole);
+    QPushButton *back = box.addButton(QCoreApplication::translate("ErrorReport", "Back to %1").arg(windowTitle),
+                                      QMessageBox::RejectRole);
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();

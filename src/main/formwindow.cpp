@@ -1,17 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "formwindow.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
+#include <mutex>
+
 #include <xcb/xcb.h>
+
+namespace {
+
+// The secondary windows are plain widgets shown as tool windows; a screen reader would call
+// them "filler". They are announced as the dialogs they are.
+QAccessibleInterface *toolWindowAccessible(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && widget->isWindow() && widget->windowType() == Qt::Tool && !qobject_cast<QDialog *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    return nullptr;
+}
+
+} // namespace
 
 void FormWindow::makeFixedToolWindow(QWidget *window, const QSize &clientSize)
 {
+    static std::once_flag registered;
+    std::call_once(registered, [] { QAccessible::installFactory(toolWindowAccessible); });
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);
 }

@@ -4,6 +4,7 @@
 #include "errorreport.h"
 #include "failure.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <new>
@@ -16,12 +17,12 @@ void runGuarded(const std::function<void()> &handler) noexcept
         } catch (const Failure &failure) {
             ErrorReport::show(failure.action(), failure.reason());
         } catch (const std::bad_alloc &) {
-            ErrorReport::show(QStringLiteral("The last command"),
-                              QStringLiteral("There is not enough memory."));
+            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"),
+                              QCoreApplication::translate("ErrorReport", "There is not enough memory."));
         } catch (const std::exception &error) {
-            ErrorReport::show(QStringLiteral("The last command"), QString::fromLocal8Bit(error.what()));
+            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"), QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            ErrorReport::show(QStringLiteral("The last command"), QStringLiteral("An unknown error occurred."));
+            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"), QCoreApplication::translate("ErrorReport", "An unknown error occurred."));
         }
     } catch (...) {
         // Even the report could not be shown (no memory for a message box): the

@@ -3,6 +3,7 @@
 
 #include "main/failure.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QString printAction = QStringLiteral("Printing the receipt");
+const QString printAction = QCoreApplication::translate("DefaultPrinter", "Printing the receipt");
 
 // Draws one line as laid out, bidirectional text included, but leaves the spaces as gaps:
 // Qt's PDF output names the space glyph a tab in the page's text layer, so a receipt that
@@ -65,7 +66,7 @@ void checkPrintSystemAnswers()
     const QString error = QString::fromUtf8(cupsLastErrorString());
     httpClose(http);
     if (!response)
-        throw Failure(printAction, QStringLiteral("The print system at %1 did not answer within %2 seconds (%3).")
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system at %1 did not answer within %2 seconds (%3).")
                                            .arg(server)
                                            .arg(answerSeconds)
                                            .arg(error));
@@ -85,13 +86,13 @@ void DefaultPrinter::openDocumentIfNeeded()
     checkPrintSystemAnswers();
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
-        throw Failure(printAction, QStringLiteral("No default printer is set up, or the print system cannot be "
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "No default printer is set up, or the print system cannot be "
                                                   "reached. Choose a default printer (lpstat -d shows it)."));
     m_printer = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
-    m_printer->setDocName(QStringLiteral("Receipt"));
+    m_printer->setDocName(QCoreApplication::translate("DefaultPrinter", "Receipt"));
     // Qt falls back to writing a PDF file when the printer is not usable: that is not printing.
     if (m_printer->outputFormat() != QPrinter::NativeFormat)
-        throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName()));
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot be used.").arg(printer.printerName()));
     m_font = QFont(); // the printer's default typeface: no face is chosen
     // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ".
     m_font.setStyleStrategy(QFont::PreferNoShaping);
@@ -126,16 +127,16 @@ void DefaultPrinter::endDocument()
     openDocumentIfNeeded();
     QPainter painter;
     if (!painter.begin(m_printer.get()))
-        throw Failure(printAction, QStringLiteral("The printer \"%1\" cannot start a document.")
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot start a document.")
                                            .arg(m_printer->printerName()));
     // From the left edge of the printable area; nothing wraps or shortens a line.
     for (const PlacedLine &line : std::as_const(m_lines))
         drawLine(painter, line.font, line.top, line.text);
     if (!painter.end() || m_printer->printerState() == QPrinter::Error)
-        throw Failure(printAction, QStringLiteral("The printer \"%1\" did not accept the document.")
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
                                            .arg(m_printer->printerName()));
     // Qt hands the finished document to CUPS and reports success whatever CUPS answered.
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        throw Failure(printAction, QStringLiteral("The print system did not take the document for \"%1\": %2")
+        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
                                            .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
 }

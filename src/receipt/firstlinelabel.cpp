@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "firstlinelabel.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QTextLayout>
+
+#include <mutex>
 
 namespace {
 
@@ -23,9 +26,44 @@ QPair<int, int> firstLine(const QString &text, const QFont &font, int width, QTe
 
 } // namespace
 
+namespace {
+
+// A screen reader hears a value label as its caption and the text it shows now:
+// "Amount: $12.50". A label without a caption of its own is heard as its text.
+class ValueLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ValueLabelAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        const QString caption = widget()->accessibleName();
+        const QString shown = static_cast<const QLabel *>(widget())->text();
+        if (caption.isEmpty())
+            return shown;
+        return shown.isEmpty() ? caption : caption + QStringLiteral(": ") + shown;
+    }
+};
+
+QAccessibleInterface *valueLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(FirstLineLabel::staticMetaObject.className()))
+        return new ValueLabelAccessible(static_cast<QLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 FirstLineLabel::FirstLineLabel(QWidget *parent)
     : QLabel(parent)
 {
+    static std::once_flag registered;
+    std::call_once(registered, [] { QAccessible::installFactory(valueLabelAccessible); });
     setAutoFillBackground(true);
     setWordWrap(true);
 }

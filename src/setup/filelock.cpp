@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "filelock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 
@@ -86,12 +87,12 @@ bool FileLock::lock(int timeoutMs)
 {
     m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
     if (m_fd < 0) {
-        m_error = QStringLiteral("The lock file %1 cannot be opened: %2.").arg(m_path, systemError(errno));
+        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.").arg(m_path, systemError(errno));
         return false;
     }
     struct stat status = {};
     if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        m_error = QStringLiteral("The lock file %1 is not a regular file.").arg(m_path);
+        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.").arg(m_path);
         return false;
     }
     struct flock whole = {};
@@ -100,7 +101,7 @@ bool FileLock::lock(int timeoutMs)
     if (::fcntl(m_fd, F_OFD_SETLK, &whole) == 0)
         return true;
     if (errno != EAGAIN && errno != EACCES) {
-        m_error = QStringLiteral("The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
+        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
         return false;
     }
     return waitForLock(timeoutMs);
@@ -111,7 +112,7 @@ bool FileLock::waitForLock(int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     const DeadlineAlarm alarm(timeoutMs);
     if (!alarm.armed()) {
-        m_error = QStringLiteral("The lock on %1 cannot be waited for: %2.").arg(m_path, systemError(errno));
+        m_error = QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.").arg(m_path, systemError(errno));
         return false;
     }
     struct flock whole = {};
@@ -119,12 +120,12 @@ bool FileLock::waitForLock(int timeoutMs)
     whole.l_whence = SEEK_SET;
     while (::fcntl(m_fd, F_OFD_SETLKW, &whole) != 0) {
         if (errno != EINTR) {
-            m_error = QStringLiteral("The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
+            m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
             return false;
         }
         // Another signal (a child process ending, say) may interrupt the wait early.
         if (deadline.hasExpired()) {
-            m_error = QStringLiteral("Another run of the program kept the settings locked for over %1 seconds.")
+            m_error = QCoreApplication::translate("SettingsStore", "Another run of the program kept the settings locked for over %1 seconds.")
                               .arg(timeoutMs / 1000);
             return false;
         }

@@ -30,12 +30,12 @@ const QString savingPrefix = QStringLiteral(".settings.ini.saving-");
 
 QString readAction(const QString &key)
 {
-    return QStringLiteral("Reading the setting \"%1\" from %2").arg(key, SettingsStore::filePath());
+    return QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2").arg(key, SettingsStore::filePath());
 }
 
 QString saveAction(const QString &key)
 {
-    return QStringLiteral("Saving the setting \"%1\" to %2").arg(key, SettingsStore::filePath());
+    return QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2").arg(key, SettingsStore::filePath());
 }
 
 QString systemError(int error)
@@ -64,9 +64,9 @@ std::optional<struct stat> checkedStatus(const QString &action)
         throw Failure(action, systemError(errno));
     }
     if (!S_ISREG(status.st_mode))
-        throw Failure(action, QStringLiteral("It is not a regular file."));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "It is not a regular file."));
     if (status.st_size > largestFile)
-        throw Failure(action, QStringLiteral("The file is %1 MB, too large to be a settings file (at most %2 MB); "
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "The file is %1 MB, too large to be a settings file (at most %2 MB); "
                                              "it was neither read nor changed.")
                                       .arg(status.st_size / (1024 * 1024))
                                       .arg(largestFile / (1024 * 1024)));
@@ -91,7 +91,7 @@ QString writeFailureReason(const QFile &file, qint64 needed)
 {
     const qint64 available = QStorageInfo(QFileInfo(file.fileName()).absolutePath()).bytesAvailable();
     if (available >= 0 && available < needed)
-        return QStringLiteral("The disk is full: the file needs %1 bytes and %2 are free.").arg(needed).arg(available);
+        return QCoreApplication::translate("SettingsStore", "The disk is full: the file needs %1 bytes and %2 are free.").arg(needed).arg(available);
     return file.errorString();
 }
 
@@ -157,7 +157,7 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(action, QStringLiteral("The folder %1 cannot be created.").arg(folder));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
     FileLock lock(path + QStringLiteral(".lock"));

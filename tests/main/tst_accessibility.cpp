@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "about/qvabout1.h"
 #include "main/qv1.h"
 #include "main/sharedinstance.h"
 #include "receipt/qvrp.h"
@@ -6,9 +7,25 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+// Stands in for the web browser: keeps the addresses it is asked to open.
+class RecordingBrowser : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 class TestAccessibility : public TestSupport::WindowTestCase
 {
@@ -38,9 +55,10 @@ private slots:
             {"QV1", "Command1", "Generate"},
             {"QVO1", "Text1", "Name"}, {"QVO1", "Text2", "Street Address"}, {"QVO1", "Text3", "City"},
             {"QVO1", "Text4", "State"}, {"QVO1", "Text5", "Zip"},
-            {"QVRP", "Label1", "Paid to the order of: name"}, {"QVRP", "Label5", "Paid to the order of: zip"},
-            {"QVRP", "Label9", "From: first name"}, {"QVRP", "Label6", "From: zip"},
+            {"QVRP", "Label1", "Paid to the order of, name"}, {"QVRP", "Label5", "Paid to the order of, zip"},
+            {"QVRP", "Label9", "From, first name"}, {"QVRP", "Label6", "From, zip"},
             {"QVRP", "Label17", "Payment Type"}, {"QVRP", "Label18", "Amount"}, {"QVRP", "Command1", "Print"},
+            {"QVRP", "Label15", "Payment Type"},
         };
         for (const auto &row : rows)
             QTest::newRow(qPrintable(QString::fromLatin1(row.window) + u'.' + QString::fromLatin1(row.control)))
@@ -57,6 +75,63 @@ private slots:
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name).remove(u'&'), spoken);
+    }
+
+    // What a screen reader hears of the receipt about to be printed.
+    void previewSpeaksTheReceipt()
+    {
+        TestSupport::storeIssuer({u"Acme"_s});
+        QV1 *main = SharedInstance<QV1>::get().window();
+        main->findChild<QLineEdit *>(u"Text2"_s)->setText(u"Ada"_s);
+        main->findChild<QLineEdit *>(u"Text7"_s)->setText(u"12.5"_s);
+        main->findChild<QRadioButton *>(u"Option4"_s)->setChecked(true);
+        main->findChild<QPushButton *>(u"Command1"_s)->click();
+        QWidget *preview = SharedInstance<QVRP>::get().window();
+        const std::pair<const char *, QString> heard[] = {
+            {"Label18", u"Amount: $12.50"_s}, {"Label17", u"Payment Type: Cash"_s},
+            {"Label1", u"Paid to the order of, name: Acme"_s}, {"Label9", u"From, first name: Ada"_s},
+            {"Label10", u"From, last name"_s}};
+        for (const auto &[label, spoken] : heard) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(preview->findChild<QWidget *>(QLatin1StringView(label)));
+            QCOMPARE(accessible->role(), QAccessible::StaticText);
+            QCOMPARE(accessible->text(QAccessible::Name), spoken);
+        }
+    }
+
+    // The secondary windows stay shown without an owner, and are announced as dialogs.
+    void secondaryWindowsAreDialogs()
+    {
+        SharedInstance<QV1>::get().show();
+        for (WindowLifecycle *window : {static_cast<WindowLifecycle *>(&SharedInstance<QVO1>::get()),
+                                        static_cast<WindowLifecycle *>(&SharedInstance<QVRP>::get()),
+                                        static_cast<WindowLifecycle *>(&SharedInstance<QVAbout1>::get())}) {
+            window->show();
+        }
+        for (QWidget *window : {static_cast<QWidget *>(SharedInstance<QVO1>::get().window()),
+                                static_cast<QWidget *>(SharedInstance<QVRP>::get().window()),
+                                static_cast<QWidget *>(SharedInstance<QVAbout1>::get().window())}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
+            QVERIFY(!window->parentWidget());
+        }
+    }
+
+    // The web address is a link: announced as one, and followed by its press action, by
+    // Enter and by Space.
+    void linkIsALink()
+    {
+        RecordingBrowser browser;
+        QDesktopServices::setUrlHandler(u"https"_s, &browser, "open");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
+        SharedInstance<QVAbout1>::get().show();
+        auto *link = SharedInstance<QVAbout1>::get().window()->findChild<QWidget *>(u"HLink1"_s);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(accessible->role(), QAccessible::Link);
+        QCOMPARE(accessible->text(QAccessible::Name), u"https://quorvel.example/"_s);
+        QVERIFY(accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::keyClick(link, Qt::Key_Return);
+        QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(browser.opened, QList<QUrl>(3, QUrl(u"https://quorvel.example/"_s)));
     }
 };
 
