@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Times the program's own operations in one process: the store accesses of User Setup's
 // load and save, Generate to the preview painted, and Print to the job handed to the spooler.
-#include "main/formwindow.h"
-#include "main/openwindows.h"
+#include "core/formwindow.h"
+#include "core/openwindows.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 #include "setup/settingsstore.h"

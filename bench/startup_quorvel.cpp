@@ -4,10 +4,10 @@
 #include "firstpaint.h"
 
 #include "about/qvabout1.h"
-#include "main/formwindow.h"
-#include "main/openwindows.h"
+#include "core/formwindow.h"
+#include "core/openwindows.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "main/formwindow.h"
-#include "main/handlerguard.h"
-#include "main/openwindows.h"
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
+#include "core/openwindows.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "main/errorreport.h"
-#include "main/openwindows.h"
+#include "core/errorreport.h"
+#include "core/openwindows.h"
 #include "setup/settingsstore.h"
 
 #include <QApplication>

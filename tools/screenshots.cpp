@@ -2,10 +2,10 @@
 // Renders every window, filled in as a user would, into PNG files for the documentation,
 // and prints the receipt on the default printer.
 #include "about/qvabout1.h"
-#include "main/formwindow.h"
-#include "main/openwindows.h"
+#include "core/formwindow.h"
+#include "core/openwindows.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 

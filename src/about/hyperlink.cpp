@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "hyperlink.h"
 
-#include "main/failure.h"
-#include "main/handlerguard.h"
+#include "core/failure.h"
+#include "core/handlerguard.h"
 
 #include <QCoreApplication>
 #include <QAccessibleWidget>

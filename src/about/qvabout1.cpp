@@ -3,10 +3,10 @@
 #include "ui_qvabout1.h"
 
 #include "buildinfo.h"
-#include "main/desktopcolours.h"
-#include "main/formwindow.h"
-#include "main/handlerguard.h"
-#include "main/sharedinstance.h"
+#include "core/desktopcolours.h"
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
+#include "core/sharedinstance.h"
 
 QVAbout1::QVAbout1(QWidget *parent)
     : QWidget(parent)

@@ -3,12 +3,12 @@
 #include "ui_qv1.h"
 
 #include "about/qvabout1.h"
-#include "desktopcolours.h"
-#include "formwindow.h"
-#include "handlerguard.h"
+#include "core/desktopcolours.h"
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
-#include "sharedinstance.h"
+#include "core/sharedinstance.h"
 
 #include <QLayout>
 

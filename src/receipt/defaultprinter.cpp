@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "defaultprinter.h"
 
-#include "main/failure.h"
+#include "core/failure.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

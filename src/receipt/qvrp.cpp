@@ -4,9 +4,9 @@
 
 #include "content/localeformat.h"
 #include "defaultprinter.h"
-#include "main/desktopcolours.h"
-#include "main/formwindow.h"
-#include "main/handlerguard.h"
+#include "core/desktopcolours.h"
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
 #include "main/qv1.h"
 #include "receiptprintout.h"
 #include "setup/qvo1.h"

@@ -2,9 +2,9 @@
 #include "qvo1.h"
 #include "ui_qvo1.h"
 
-#include "main/desktopcolours.h"
-#include "main/formwindow.h"
-#include "main/handlerguard.h"
+#include "core/desktopcolours.h"
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
 #include "settingsstore.h"
 
 namespace {

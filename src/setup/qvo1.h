@@ -2,7 +2,7 @@
 #pragma once
 
 #include "content/receiptcontent.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 
 #include <QWidget>
 

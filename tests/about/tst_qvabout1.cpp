@@ -2,7 +2,7 @@
 #include "about/hyperlink.h"
 #include "about/qvabout1.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "setup/qvo1.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "about/qvabout1.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 #include "testsupport.h"

@@ -2,7 +2,7 @@
 #include "content/localeformat.h"
 #include "main/clockstatusbar.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "testsupport.h"
 
 #include <QGroupBox>

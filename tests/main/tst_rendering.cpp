@@ -3,9 +3,9 @@
 // again with QT_SCALE_FACTOR=2, on a doubled screen): every fixed caption fits its box, no
 // frame's border line runs through a control, and every text reads (4.5:1 or better).
 #include "about/qvabout1.h"
-#include "main/desktopcolours.h"
-#include "main/formwindow.h"
-#include "main/framebox.h"
+#include "core/desktopcolours.h"
+#include "core/formwindow.h"
+#include "core/framebox.h"
 #include "main/qv1.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "main/failure.h"
-#include "main/handlerguard.h"
-#include "main/openwindows.h"
-#include "main/sharedinstance.h"
+#include "core/failure.h"
+#include "core/handlerguard.h"
+#include "core/openwindows.h"
+#include "core/sharedinstance.h"
 #include "testsupport.h"
 
 #include <QLineEdit>

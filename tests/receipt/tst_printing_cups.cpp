@@ -3,10 +3,10 @@
 // starts it, with a PDF printer that keeps every document, and CUPS_SERVER points at it),
 // and with no reachable print system at all.
 #include "content/localeformat.h"
-#include "main/failure.h"
-#include "main/handlerguard.h"
+#include "core/failure.h"
+#include "core/handlerguard.h"
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/defaultprinter.h"
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/firstlinelabel.h"
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"

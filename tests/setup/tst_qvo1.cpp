@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "main/qv1.h"
-#include "main/sharedinstance.h"
+#include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 #include "setup/settingsstore.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/failure.h"
+#include "core/failure.h"
 #include "setup/filelock.h"
 #include "setup/inidocument.h"
 #include "setup/settingsstore.h"
