@@ -6,6 +6,7 @@
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
+#include "setup/issuerkeys.h"
 #include "setup/qvo1.h"
 #include "setup/settingsstore.h"
 
@@ -28,11 +29,7 @@
 
 namespace {
 
-const QString section = QStringLiteral("Recent DBs");
-const QStringList keysRead{QStringLiteral("Text1DB"), QStringLiteral("text2DB"), QStringLiteral("Text3DB"),
-                           QStringLiteral("Text4DB"), QStringLiteral("Text5DB")};
-const QStringList keysWritten{QStringLiteral("text1Db"), QStringLiteral("text2Db"), QStringLiteral("text3Db"),
-                              QStringLiteral("Text4Db"), QStringLiteral("Text5Db")};
+const QString &section = IssuerKeys::section;
 
 // Runs the step `runs` times after `prepare` and prints the median in milliseconds.
 void report(const char *what, int runs, const std::function<void()> &prepare, const std::function<void()> &step)
@@ -75,7 +72,8 @@ double concurrentSaves(const QString &application, int runs, int rounds)
         savers << forkRun([&] {
             try {
                 for (int round = 0; round < rounds; ++round)
-                    SettingsStore::saveSetting(application, section, keysWritten.at(round % 5), QString::number(round));
+                    SettingsStore::saveSetting(application, section, IssuerKeys::keys.at(round % 5).written,
+                                               QString::number(round));
             } catch (...) {
                 return 1;
             }
@@ -123,17 +121,17 @@ int main(int argc, char *argv[])
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const QString application = SettingsStore::applicationName();
-    for (const QString &key : keysWritten)
-        SettingsStore::saveSetting(application, section, key, QStringLiteral("Quorvel Supplies Ltd."));
+    for (const IssuerKeys::Key &key : IssuerKeys::keys)
+        SettingsStore::saveSetting(application, section, key.written, QStringLiteral("Quorvel Supplies Ltd."));
 
     const auto nothing = [] {};
     report("loadsettings' store reads (5 x GetSetting)", 201, nothing, [&] {
-        for (const QString &key : keysRead)
-            SettingsStore::getSetting(application, section, key);
+        for (const IssuerKeys::Key &key : IssuerKeys::keys)
+            SettingsStore::getSetting(application, section, key.read);
     });
     report("savesettings' store writes (5 x SaveSetting)", 51, nothing, [&] {
-        for (const QString &key : keysWritten)
-            SettingsStore::saveSetting(application, section, key, QStringLiteral("Quorvel Supplies Ltd."));
+        for (const IssuerKeys::Key &key : IssuerKeys::keys)
+            SettingsStore::saveSetting(application, section, key.written, QStringLiteral("Quorvel Supplies Ltd."));
     });
 
     // Two runs saving at once must both finish, in about the time of one run saving twice.

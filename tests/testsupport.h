@@ -3,6 +3,7 @@
 
 #include "core/errorreport.h"
 #include "core/openwindows.h"
+#include "setup/issuerkeys.h"
 #include "setup/settingsstore.h"
 
 #include <QApplication>
@@ -100,19 +101,16 @@ inline void discardEverything()
 // The Issuer details as User Setup stores them (keys written) and reads them (keys read).
 inline void storeIssuer(const QStringList &values)
 {
-    const QStringList keys{QStringLiteral("text1Db"), QStringLiteral("text2Db"), QStringLiteral("text3Db"),
-                           QStringLiteral("Text4Db"), QStringLiteral("Text5Db")};
-    for (qsizetype i = 0; i < keys.size(); ++i)
-        SettingsStore::saveSetting(SettingsStore::applicationName(), QStringLiteral("Recent DBs"), keys.at(i),
-                                   values.value(i));
+    for (std::size_t i = 0; i < IssuerKeys::keys.size(); ++i)
+        SettingsStore::saveSetting(SettingsStore::applicationName(), IssuerKeys::section, IssuerKeys::keys.at(i).written,
+                                   values.value(qsizetype(i)));
 }
 
 inline QStringList storedIssuer()
 {
     QStringList values;
-    for (const char *key : {"Text1DB", "text2DB", "Text3DB", "Text4DB", "Text5DB"})
-        values << SettingsStore::getSetting(SettingsStore::applicationName(), QStringLiteral("Recent DBs"),
-                                            QString::fromLatin1(key));
+    for (const IssuerKeys::Key &key : IssuerKeys::keys)
+        values << SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read);
     return values;
 }
 

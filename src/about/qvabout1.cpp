@@ -13,7 +13,7 @@ QVAbout1::QVAbout1(QWidget *parent)
     , ui(std::make_unique<Ui::QVAbout1>())
 {
     ui->setupUi(this);
-    FormWindow::makeFixedToolWindow(this, {312, 132}); // 4680 x 1980 twips
+    FormWindow::makeFixedToolWindow(this);
     DesktopColours::paintWith(this, DesktopColours::SystemColour::ActiveBorder);
     for (QWidget *label : {ui->Label1, ui->Label2})
         DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));
@@ -26,12 +26,12 @@ QVAbout1::QVAbout1(QWidget *parent)
     ui->HLink1->setText(website);
     ui->HLink1->setUrl(QUrl(website));
     ui->Command1->setFocus();
-    connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVAbout1::command1Click);
+    connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVAbout1::closeDialog);
 }
 
 QVAbout1::~QVAbout1() = default;
 
-void QVAbout1::command1Click()
+void QVAbout1::closeDialog()
 {
     SharedInstance<QVAbout1>::get().unload();
 }

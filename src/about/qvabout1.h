@@ -20,7 +20,7 @@ public:
     ~QVAbout1() override;
 
 private:
-    void command1Click();
+    void closeDialog();
 
     std::unique_ptr<Ui::QVAbout1> ui;
 };

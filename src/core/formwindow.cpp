@@ -28,12 +28,12 @@ QAccessibleInterface *toolWindowAccessible(const QString &, QObject *object)
 
 } // namespace
 
-void FormWindow::makeFixedToolWindow(QWidget *window, const QSize &clientSize)
+void FormWindow::makeFixedToolWindow(QWidget *window)
 {
     static std::once_flag registered;
     std::call_once(registered, [] { QAccessible::installFactory(toolWindowAccessible); });
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setFixedSize(clientSize);
+    window->setFixedSize(window->size()); // the form's own size
 }
 
 void FormWindow::clearOwner(QWidget *window)

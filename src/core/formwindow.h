@@ -10,7 +10,7 @@ namespace FormWindow {
 
 // A fixed tool-window border: a small title bar with only a close box, no taskbar entry,
 // and a client area the user cannot resize.
-void makeFixedToolWindow(QWidget *window, const QSize &clientSize);
+void makeFixedToolWindow(QWidget *window);
 
 // Takes off the owner that Qt gives a tool window without a parent on X11 (the program's
 // hidden leader window), so that a window manager does not keep it above the main window:

@@ -26,7 +26,7 @@ QV1::QV1(QWidget *parent)
     FormWindow::useTextBoxFont(this);
     useDesktopColours();
     ui->SSTab1->placePageChildrenFromOuterCorner();
-    centralWidget()->setFixedSize(clientSize);
+    centralWidget()->setFixedSize(size()); // the form's size is the client area below the menu bar
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->Text7->setFocus();
     connectHandlers();
@@ -54,8 +54,10 @@ void QV1::connectHandlers()
 
 PayeeDetails QV1::payeeDetails() const
 {
-    return {ui->Text2->text(), ui->Text3->text(), ui->Text4->text(), ui->Text5->text(),
-            ui->Text6->text(), ui->Text8->text(), ui->Text9->text()};
+    PayeeDetails details;
+    for (const PayeeField &row : payeeFields)
+        details.*row.field = findChild<QLineEdit *>(QLatin1StringView(row.mainTextBox))->text();
+    return details;
 }
 
 QString QV1::amountCollected() const

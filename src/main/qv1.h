@@ -19,8 +19,6 @@ class QV1 : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr QSize clientSize{461, 326}; // 6915 x 4890 twips, below the menu bar
-
     explicit QV1(QWidget *parent = nullptr);
     ~QV1() override;
 

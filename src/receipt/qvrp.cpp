@@ -18,7 +18,7 @@ QVRP::QVRP(QWidget *parent)
     , ui(std::make_unique<Ui::QVRP>())
 {
     ui->setupUi(this);
-    FormWindow::makeFixedToolWindow(this, {465, 248}); // 6975 x 3720 twips
+    FormWindow::makeFixedToolWindow(this);
     FormWindow::makeCancelButton(ui->Command2);
     DesktopColours::paintWith(this, DesktopColours::SystemColour::ButtonFace);
     ui->Label18->keepAsOneWord();
@@ -34,35 +34,32 @@ void QVRP::setPaymentType(const QString &text)
     ui->Label17->setText(text);
 }
 
+QLabel *QVRP::label(const char *name) const
+{
+    return findChild<QLabel *>(QLatin1StringView(name));
+}
+
 Receipt QVRP::receipt() const
 {
-    return {{ui->Label1->text(), ui->Label2->text(), ui->Label3->text(), ui->Label4->text(), ui->Label5->text()},
-            ui->Label17->text(),
-            ui->Label18->text(),
-            {ui->Label9->text(), ui->Label10->text(), ui->Label11->text(), ui->Label12->text(),
-             ui->Label13->text(), ui->Label14->text(), ui->Label6->text()}};
+    Receipt receipt{{}, ui->Label17->text(), ui->Label18->text(), {}};
+    for (const IssuerField &row : issuerFields)
+        receipt.issuer.*row.field = label(row.previewLabel)->text();
+    for (const PayeeField &row : payeeFields)
+        receipt.payee.*row.field = label(row.previewLabel)->text();
+    return receipt;
 }
 
 void QVRP::loadStep()
 {
     // Reading User Setup's fields loads it hidden from the store if it is not loaded.
     const IssuerDetails issuer = SharedInstance<QVO1>::get().window()->issuerDetails();
-    ui->Label1->setText(issuer.name);
-    ui->Label2->setText(issuer.street);
-    ui->Label3->setText(issuer.city);
-    ui->Label4->setText(issuer.state);
-    ui->Label5->setText(issuer.zip);
-
+    for (const IssuerField &row : issuerFields)
+        label(row.previewLabel)->setText(issuer.*row.field);
     QV1 *main = SharedInstance<QV1>::get().window();
     ui->Label18->setText(LocaleFormat::currency(main->amountCollected()));
     const PayeeDetails payee = main->payeeDetails();
-    ui->Label9->setText(payee.firstName);
-    ui->Label10->setText(payee.lastName);
-    ui->Label11->setText(payee.street1);
-    ui->Label12->setText(payee.street2);
-    ui->Label13->setText(payee.city);
-    ui->Label14->setText(payee.state);
-    ui->Label6->setText(payee.zip);
+    for (const PayeeField &row : payeeFields)
+        label(row.previewLabel)->setText(payee.*row.field);
 }
 
 void QVRP::print()

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include <memory>
 
 namespace Ui {
@@ -30,6 +32,7 @@ public:
 private:
     friend class SharedInstance<QVRP>;
 
+    QLabel *label(const char *name) const;
     void loadStep();
     void print();
     void cancel();

@@ -31,8 +31,7 @@ private:
 
     void loadsettings();
     void savesettings();
-    void command1Click();
-    void command2Click();
+    void closeDialog();
     void loadStep();
     void unloadStep();
 

@@ -5,6 +5,7 @@
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"
 #include "recordingprinter.h"
+#include "setup/issuerkeys.h"
 #include "setup/qvo1.h"
 #include "setup/settingsstore.h"
 #include "testsupport.h"
@@ -196,7 +197,7 @@ private slots:
         generate();
         QCOMPARE(label("Label1"), u"Edited Name"_s);
         QCOMPARE(SharedInstance<QVO1>::get().state(), State::Shown);
-        QCOMPARE(SettingsStore::getSetting(SettingsStore::applicationName(), u"Recent DBs"_s, u"Text1DB"_s),
+        QCOMPARE(SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, IssuerKeys::keys.at(0).read),
                  u"Stored Name"_s);
     }
 

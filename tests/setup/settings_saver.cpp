@@ -3,6 +3,7 @@
 //   settings_saver VALUE_PREFIX COUNT   (COUNT 0: until killed)
 // Round n writes "<prefix><n>" to every entry, so a reader can tell old from new.
 #include "core/failure.h"
+#include "setup/issuerkeys.h"
 #include "setup/settingsstore.h"
 
 #include <QCoreApplication>
@@ -17,12 +18,10 @@ int main(int argc, char *argv[])
         return 2;
     const QString prefix = arguments.at(1);
     const int count = arguments.at(2).toInt();
-    const QStringList keys{QStringLiteral("text1Db"), QStringLiteral("text2Db"), QStringLiteral("text3Db"),
-                           QStringLiteral("Text4Db"), QStringLiteral("Text5Db")};
     try {
         for (int round = 1; count == 0 || round <= count; ++round) {
-            for (const QString &key : keys)
-                SettingsStore::saveSetting(QStringLiteral("quorvel"), QStringLiteral("Recent DBs"), key,
+            for (const IssuerKeys::Key &key : IssuerKeys::keys)
+                SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section, key.written,
                                            prefix + QString::number(round));
             if (round == 1)
                 std::puts("saving"), std::fflush(stdout);

@@ -2,6 +2,7 @@
 #include "core/failure.h"
 #include "setup/filelock.h"
 #include "setup/inidocument.h"
+#include "setup/issuerkeys.h"
 #include "setup/settingsstore.h"
 #include "testsupport.h"
 
@@ -18,9 +19,18 @@
 
 using namespace Qt::StringLiterals;
 
-static const QString section = u"Recent DBs"_s;
-static const QStringList keysWritten{u"text1Db"_s, u"text2Db"_s, u"text3Db"_s, u"Text4Db"_s, u"Text5Db"_s};
-static const QStringList keysRead{u"Text1DB"_s, u"text2DB"_s, u"Text3DB"_s, u"Text4DB"_s, u"Text5DB"_s};
+static const QString &section = IssuerKeys::section;
+
+static QStringList keyList(QString IssuerKeys::Key::*which)
+{
+    QStringList keys;
+    for (const IssuerKeys::Key &key : IssuerKeys::keys)
+        keys << key.*which;
+    return keys;
+}
+
+static const QStringList keysWritten = keyList(&IssuerKeys::Key::written);
+static const QStringList keysRead = keyList(&IssuerKeys::Key::read);
 
 static QByteArray fileContent()
 {
