@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Times the program's own operations in one process: the store accesses of User Setup's
 // load and save, Generate to the preview painted, and Print to the job handed to the spooler.
-#include "core/formwindow.h"
 #include "core/openwindows.h"
 #include "main/qv1.h"
+#include "main/startup.h"
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/issuerkeys.h"
@@ -117,7 +117,7 @@ void waitForPaint(QWidget *widget)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FormWindow::installFontFallbacks();
+    Startup::prepare(app);
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const QString application = SettingsStore::applicationName();

@@ -4,9 +4,9 @@
 #include "firstpaint.h"
 
 #include "about/qvabout1.h"
-#include "core/formwindow.h"
 #include "core/openwindows.h"
 #include "main/qv1.h"
+#include "main/startup.h"
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
@@ -17,8 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    FormWindow::installFontFallbacks();
+    Startup::prepare(app);
 
     auto &main = SharedInstance<QV1>::get();
     main.show();

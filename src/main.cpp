@@ -1,43 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "core/formwindow.h"
-#include "core/handlerguard.h"
-#include "core/openwindows.h"
-#include "main/qv1.h"
-#include "core/sharedinstance.h"
+#include "main/startup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QSessionManager>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Launchers and Wayland compositors match the windows to the installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.quorvel"));
-    // Qt's own texts (a text box's context menu, the message boxes' buttons) in the user's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    // Qt would not count tool windows, and would count windows only loaded hidden: the
-    // run ends when the last window that the user can see has closed.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app, &QApplication::quit);
-    FormWindow::installFontFallbacks();
-    // Logging out closes the windows as the person would, so User Setup saves what it holds.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager &session) {
-        runGuarded([&session] {
-            if (!OpenWindows::instance().closeAllShown())
-                session.cancel();
-        });
-    });
-
-    SharedInstance<QV1>::get().show();
-    const int status = QApplication::exec();
-
-    OpenWindows::instance().discardAll();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
+    Startup::prepare(app);
+    return Startup::run();
 }

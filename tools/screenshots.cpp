@@ -2,9 +2,9 @@
 // Renders every window, filled in as a user would, into PNG files for the documentation,
 // and prints the receipt on the default printer.
 #include "about/qvabout1.h"
-#include "core/formwindow.h"
 #include "core/openwindows.h"
 #include "main/qv1.h"
+#include "main/startup.h"
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
@@ -37,7 +37,7 @@ void save(QWidget *window, const QString &directory, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FormWindow::installFontFallbacks();
+    Startup::prepare(app);
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(directory);
 

@@ -2,6 +2,7 @@
 #include "defaultprinter.h"
 
 #include "core/failure.h"
+#include "cupsclient.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -11,7 +12,6 @@
 #include <QPrinterInfo>
 #include <QTextLayout>
 
-#include <cups/cups.h>
 
 namespace {
 
@@ -56,21 +56,22 @@ void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &te
 void checkPrintSystemAnswers()
 {
     constexpr int answerSeconds = 15;
-    const QString server = QString::fromUtf8(cupsServer());
-    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+    const CupsClient &cups = CupsClient::get();
+    const QString server = QString::fromUtf8(cups.server());
+    http_t *http = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
                                 answerSeconds * 1000, nullptr);
     if (!http)
         return;
-    httpSetTimeout(http, answerSeconds, nullptr, nullptr);
-    ipp_t *response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
-    const QString error = QString::fromUtf8(cupsLastErrorString());
-    httpClose(http);
+    cups.setTimeout(http, answerSeconds, nullptr, nullptr);
+    ipp_t *response = cups.doRequest(http, cups.newRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const QString error = QString::fromUtf8(cups.lastErrorString());
+    cups.close(http);
     if (!response)
         throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system at %1 did not answer within %2 seconds (%3).")
                                            .arg(server)
                                            .arg(answerSeconds)
                                            .arg(error));
-    ippDelete(response);
+    cups.deleteMessage(response);
 }
 
 } // namespace
@@ -136,7 +137,8 @@ void DefaultPrinter::endDocument()
         throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
                                            .arg(m_printer->printerName()));
     // Qt hands the finished document to CUPS and reports success whatever CUPS answered.
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    const CupsClient &cups = CupsClient::get();
+    if (cups.lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
         throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
-                                           .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
+                                           .arg(m_printer->printerName(), QString::fromUtf8(cups.lastErrorString())));
 }

@@ -19,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-// A rectangle given in twips, as the layout tables give them.
+// A rectangle in twips (1/1440 inch; 15 twips make a pixel at 96 dpi), the forms' own unit.
 static QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);

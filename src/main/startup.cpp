@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include "core/formwindow.h"
+#include "core/handlerguard.h"
+#include "core/openwindows.h"
+#include "core/sharedinstance.h"
+#include "qv1.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSessionManager>
+#include <QTranslator>
+
+void Startup::prepare(QApplication &app)
+{
+    // Launchers and Wayland compositors match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.quorvel"));
+    // Qt's own texts (a text box's context menu, the message boxes' buttons) in the user's language.
+    auto *qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
+    FormWindow::installFontFallbacks();
+    // Qt would not count tool windows, and would count windows only loaded hidden: the
+    // run ends when the last window that the user can see has closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app, &QApplication::quit);
+    // Logging out closes the windows as the person would, so User Setup saves what it holds.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager &session) {
+        runGuarded([&session] {
+            if (!OpenWindows::instance().closeAllShown())
+                session.cancel();
+        });
+    });
+}
+
+int Startup::run()
+{
+    SharedInstance<QV1>::get().show();
+    const int status = QApplication::exec();
+    OpenWindows::instance().discardAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
