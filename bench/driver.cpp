@@ -79,22 +79,26 @@ int main(int argc, char *argv[])
 
     launch(quorvel, ""); // warm the file cache for both
     launch(bare, "");
-    std::vector<double> quorvelStart, bareStart, quorvelMemory, bareMemory;
+    // Interleaved, so that the machine's state is the same for both.
+    std::vector<double> quorvelStart, bareStart, quorvelMemory, bareMemory, allMemory;
     for (int i = 0; i < runs; ++i) {
-        quorvelStart.push_back(launch(quorvel, "").startupMs);
+        const Run quorvelRun = launch(quorvel, "");
+        quorvelStart.push_back(quorvelRun.startupMs);
+        quorvelMemory.push_back(quorvelRun.peakMiB);
         const Run bareRun = launch(bare, "");
         bareStart.push_back(bareRun.startupMs);
         bareMemory.push_back(bareRun.peakMiB);
-        quorvelMemory.push_back(launch(quorvel, "all").peakMiB);
+        allMemory.push_back(launch(quorvel, "all").peakMiB);
     }
     const double startRatio = median(quorvelStart) / median(bareStart);
     const double memoryRatio = median(quorvelMemory) / median(bareMemory);
     std::printf("%-52s %9.3f ms  (median of %d)\n", "start-up to main window painted: Quorvel", median(quorvelStart), runs);
     std::printf("%-52s %9.3f ms  (median of %d)\n", "start-up to window painted: bare Qt", median(bareStart), runs);
-    std::printf("%-52s %9.2f     (target at most 1.25)\n", "start-up ratio", startRatio);
-    std::printf("%-52s %9.1f MiB (median of %d)\n", "peak memory, all four windows open: Quorvel", median(quorvelMemory), runs);
+    std::printf("%-52s %9.2f     (target at most 1.10)\n", "start-up ratio", startRatio);
+    std::printf("%-52s %9.1f MiB (median of %d)\n", "peak memory, main window shown: Quorvel", median(quorvelMemory), runs);
     std::printf("%-52s %9.1f MiB (median of %d)\n", "peak memory: bare Qt", median(bareMemory), runs);
-    std::printf("%-52s %9.2f     (target at most 1.3)\n", "memory ratio", memoryRatio);
+    std::printf("%-52s %9.2f     (target at most 1.12)\n", "memory ratio", memoryRatio);
+    std::printf("%-52s %9.1f MiB (median of %d)\n", "peak memory, all four windows open: Quorvel", median(allMemory), runs);
     std::fflush(stdout);
 
     const std::string operations = directory + "/quorvel-bench-operations";
