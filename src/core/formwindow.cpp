@@ -4,8 +4,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>

@@ -9,7 +9,8 @@ class QWidget;
 namespace FormWindow {
 
 // A fixed tool-window border: a small title bar with only a close box, no taskbar entry,
-// and a client area the user cannot resize.
+// and a client area of the form's size that the user cannot resize. Assistive technology
+// hears the window as a dialog.
 void makeFixedToolWindow(QWidget *window);
 
 // Takes off the owner that Qt gives a tool window without a parent on X11 (the program's

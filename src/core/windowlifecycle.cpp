@@ -8,8 +8,8 @@
 #include "openwindows.h"
 
 #include <QCloseEvent>
-#include <QLayout>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
