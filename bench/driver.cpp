@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     const std::string directory = argv[1];
     const std::string quorvel = directory + "/quorvel-bench-startup";
     const std::string bare = directory + "/quorvel-bench-bare";
-    constexpr int runs = 11;
+    constexpr int runs = 31;
 
     launch(quorvel, ""); // warm the file cache for both
     launch(bare, "");
