@@ -61,7 +61,7 @@ void FormWindow::useTextBoxFont(QWidget *form)
         textBox->setFont(font);
 }
 
-void FormWindow::installFontFallbacks()
+void FormWindow::installFormFaces()
 {
     // The forms' captions were sized for MS Sans Serif's narrow bitmap letters. Measured at
     // 96 dpi, Liberation Sans Narrow is the installable face in which every one of them fits

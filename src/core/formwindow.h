@@ -2,7 +2,6 @@
 #pragma once
 
 class QPushButton;
-class QSize;
 class QWidget;
 
 // Settings that the secondary windows share.
@@ -24,7 +23,8 @@ void makeCancelButton(QPushButton *button);
 // The text boxes' face: bold 8.25-point MS Sans Serif (Designer forms hold whole points only).
 void useTextBoxFont(QWidget *form);
 
-// Faces that the forms name but Linux lacks, mapped to the nearest installed look-alikes.
-void installFontFallbacks();
+// Faces that the forms name but Linux lacks, mapped to installed look-alikes, and the forms'
+// face made the application's own, for menus, tooltips and message boxes too.
+void installFormFaces();
 
 } // namespace FormWindow

@@ -12,17 +12,20 @@
 void runGuarded(const std::function<void()> &handler) noexcept
 {
     try {
+        // A failure that does not say what was being done.
+        const auto reportUnnamed = [](const QString &reason) {
+            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"), reason);
+        };
         try {
             handler();
         } catch (const Failure &failure) {
             ErrorReport::show(failure.action(), failure.reason());
         } catch (const std::bad_alloc &) {
-            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"),
-                              QCoreApplication::translate("ErrorReport", "There is not enough memory."));
+            reportUnnamed(QCoreApplication::translate("ErrorReport", "There is not enough memory."));
         } catch (const std::exception &error) {
-            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"), QString::fromLocal8Bit(error.what()));
+            reportUnnamed(QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            ErrorReport::show(QCoreApplication::translate("ErrorReport", "The last command"), QCoreApplication::translate("ErrorReport", "An unknown error occurred."));
+            reportUnnamed(QCoreApplication::translate("ErrorReport", "An unknown error occurred."));
         }
     } catch (...) {
         // Even the report could not be shown (no memory for a message box): the

@@ -22,7 +22,7 @@ void Startup::prepare(QApplication &app)
     if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
-    FormWindow::installFontFallbacks();
+    FormWindow::installFormFaces();
     // Qt would not count tool windows, and would count windows only loaded hidden: the
     // run ends when the last window that the user can see has closed.
     QApplication::setQuitOnLastWindowClosed(false);

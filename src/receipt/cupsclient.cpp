@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cupsclient.h"
 
-#include "core/failure.h"
-
-#include <QCoreApplication>
 #include <QLibrary>
 
 #include <optional>
 
 namespace {
 
-std::optional<CupsClient> load(QString *error)
+std::optional<CupsClient> loadLibrary(QString *error)
 {
     QLibrary library(QStringLiteral("cups"), 2);
     if (!library.load()) {
@@ -43,13 +40,10 @@ std::optional<CupsClient> load(QString *error)
 
 } // namespace
 
-const CupsClient &CupsClient::get()
+const CupsClient *CupsClient::load(QString *whyNot)
 {
     static QString error;
-    static const std::optional<CupsClient> client = load(&error);
-    if (!client)
-        throw Failure(QCoreApplication::translate("DefaultPrinter", "Printing the receipt"),
-                      QCoreApplication::translate("DefaultPrinter", "The print system's library cannot be loaded: %1")
-                              .arg(error));
-    return *client;
+    static const std::optional<CupsClient> client = loadLibrary(&error);
+    *whyNot = error;
+    return client ? &*client : nullptr;
 }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <cups/cups.h>
 
 // The few calls into the CUPS client library that printing makes besides Qt's own. The
 // library (and its TLS and Kerberos chain) is loaded on the first Print, not at start-up,
-// as Qt loads its own CUPS support. A library that cannot be loaded throws a Failure.
+// as Qt loads its own CUPS support.
 struct CupsClient
 {
-    static const CupsClient &get();
+    // The client, loaded on the first call; nothing, with the reason, if it cannot be.
+    static const CupsClient *load(QString *whyNot);
 
     decltype(&::cupsServer) server;
     decltype(&::ippPort) port;

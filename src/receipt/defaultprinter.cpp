@@ -15,7 +15,20 @@
 
 namespace {
 
-const QString printAction = QCoreApplication::translate("DefaultPrinter", "Printing the receipt");
+// A printing step that could not do its work: the error report names the reason.
+[[noreturn]] void fail(const QString &reason)
+{
+    throw Failure(QCoreApplication::translate("DefaultPrinter", "Printing the receipt"), reason);
+}
+
+// The CUPS client library, loaded on the first Print.
+const CupsClient &cupsClient()
+{
+    QString whyNot;
+    if (const CupsClient *client = CupsClient::load(&whyNot))
+        return *client;
+    fail(QCoreApplication::translate("DefaultPrinter", "The print system's library cannot be loaded: %1").arg(whyNot));
+}
 
 // Draws one line as laid out, bidirectional text included, but leaves the spaces as gaps:
 // Qt's PDF output names the space glyph a tab in the page's text layer, so a receipt that
@@ -56,7 +69,7 @@ void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &te
 void checkPrintSystemAnswers()
 {
     constexpr int answerSeconds = 15;
-    const CupsClient &cups = CupsClient::get();
+    const CupsClient &cups = cupsClient();
     const QString server = QString::fromUtf8(cups.server());
     http_t *http = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
                                 answerSeconds * 1000, nullptr);
@@ -67,10 +80,10 @@ void checkPrintSystemAnswers()
     const QString error = QString::fromUtf8(cups.lastErrorString());
     cups.close(http);
     if (!response)
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system at %1 did not answer within %2 seconds (%3).")
-                                           .arg(server)
-                                           .arg(answerSeconds)
-                                           .arg(error));
+        fail(QCoreApplication::translate("DefaultPrinter", "The print system at %1 did not answer within %2 seconds (%3).")
+                     .arg(server)
+                     .arg(answerSeconds)
+                     .arg(error));
     cups.deleteMessage(response);
 }
 
@@ -87,13 +100,13 @@ void DefaultPrinter::openDocumentIfNeeded()
     checkPrintSystemAnswers();
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "No default printer is set up, or the print system cannot be "
-                                                  "reached. Choose a default printer (lpstat -d shows it)."));
+        fail(QCoreApplication::translate("DefaultPrinter", "No default printer is set up, or the print system cannot "
+                                                           "be reached. Choose a default printer (lpstat -d shows it)."));
     m_printer = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
     m_printer->setDocName(QCoreApplication::translate("DefaultPrinter", "Receipt"));
     // Qt falls back to writing a PDF file when the printer is not usable: that is not printing.
     if (m_printer->outputFormat() != QPrinter::NativeFormat)
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot be used.").arg(printer.printerName()));
+        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot be used.").arg(printer.printerName()));
     m_font = QFont(); // the printer's default typeface: no face is chosen
     // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ".
     m_font.setStyleStrategy(QFont::PreferNoShaping);
@@ -128,17 +141,17 @@ void DefaultPrinter::endDocument()
     openDocumentIfNeeded();
     QPainter painter;
     if (!painter.begin(m_printer.get()))
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot start a document.")
-                                           .arg(m_printer->printerName()));
-    // From the left edge of the printable area; nothing wraps or shortens a line.
+        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot start a document.")
+                     .arg(m_printer->printerName()));
+    // From the left edge of the printable area, as far as the paper reaches.
     for (const PlacedLine &line : std::as_const(m_lines))
         drawLine(painter, line.font, line.top, line.text);
     if (!painter.end() || m_printer->printerState() == QPrinter::Error)
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
-                                           .arg(m_printer->printerName()));
+        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
+                     .arg(m_printer->printerName()));
     // Qt hands the finished document to CUPS and reports success whatever CUPS answered.
-    const CupsClient &cups = CupsClient::get();
+    const CupsClient &cups = cupsClient();
     if (cups.lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        throw Failure(printAction, QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
-                                           .arg(m_printer->printerName(), QString::fromUtf8(cups.lastErrorString())));
+        fail(QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
+                     .arg(m_printer->printerName(), QString::fromUtf8(cups.lastErrorString())));
 }

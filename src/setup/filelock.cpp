@@ -65,6 +65,15 @@ private:
     bool m_armed = false;
 };
 
+// An exclusive lock on the whole file.
+struct flock wholeFileWriteLock()
+{
+    struct flock whole = {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    return whole;
+}
+
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -86,24 +95,17 @@ FileLock::~FileLock()
 bool FileLock::lock(int timeoutMs)
 {
     m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
-    if (m_fd < 0) {
-        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.").arg(m_path, systemError(errno));
-        return false;
-    }
+    if (m_fd < 0)
+        return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.")
+                            .arg(m_path, systemError(errno)));
     struct stat status = {};
-    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.").arg(m_path);
-        return false;
-    }
-    struct flock whole = {};
-    whole.l_type = F_WRLCK;
-    whole.l_whence = SEEK_SET;
+    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.").arg(m_path));
+    const struct flock whole = wholeFileWriteLock();
     if (::fcntl(m_fd, F_OFD_SETLK, &whole) == 0)
         return true;
-    if (errno != EAGAIN && errno != EACCES) {
-        m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
-        return false;
-    }
+    if (errno != EAGAIN && errno != EACCES)
+        return fail(cannotLock(errno));
     return waitForLock(timeoutMs);
 }
 
@@ -111,24 +113,31 @@ bool FileLock::waitForLock(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     const DeadlineAlarm alarm(timeoutMs);
-    if (!alarm.armed()) {
-        m_error = QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.").arg(m_path, systemError(errno));
-        return false;
-    }
-    struct flock whole = {};
-    whole.l_type = F_WRLCK;
-    whole.l_whence = SEEK_SET;
+    if (!alarm.armed())
+        return fail(QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.")
+                            .arg(m_path, systemError(errno)));
+    const struct flock whole = wholeFileWriteLock();
     while (::fcntl(m_fd, F_OFD_SETLKW, &whole) != 0) {
-        if (errno != EINTR) {
-            m_error = QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.").arg(m_path, systemError(errno));
-            return false;
-        }
+        if (errno != EINTR)
+            return fail(cannotLock(errno));
         // Another signal (a child process ending, say) may interrupt the wait early.
-        if (deadline.hasExpired()) {
-            m_error = QCoreApplication::translate("SettingsStore", "Another run of the program kept the settings locked for over %1 seconds.")
-                              .arg(timeoutMs / 1000);
-            return false;
-        }
+        if (deadline.hasExpired())
+            return fail(QCoreApplication::translate("SettingsStore",
+                                                    "Another run of the program kept the settings locked for over %1 "
+                                                    "seconds.")
+                                .arg(timeoutMs / 1000));
     }
     return true;
+}
+
+QString FileLock::cannotLock(int error) const
+{
+    return QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.")
+            .arg(m_path, systemError(error));
+}
+
+bool FileLock::fail(const QString &reason)
+{
+    m_error = reason;
+    return false;
 }

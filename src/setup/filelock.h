@@ -21,6 +21,8 @@ public:
 
 private:
     bool waitForLock(int timeoutMs);
+    QString cannotLock(int error) const;
+    bool fail(const QString &reason);
 
     QString m_path;
     int m_fd = -1;

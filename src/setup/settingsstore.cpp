@@ -30,12 +30,14 @@ const QString savingPrefix = QStringLiteral(".settings.ini.saving-");
 
 QString readAction(const QString &key)
 {
-    return QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2").arg(key, SettingsStore::filePath());
+    return QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2")
+            .arg(key, SettingsStore::filePath());
 }
 
 QString saveAction(const QString &key)
 {
-    return QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2").arg(key, SettingsStore::filePath());
+    return QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2")
+            .arg(key, SettingsStore::filePath());
 }
 
 QString systemError(int error)
@@ -66,16 +68,18 @@ std::optional<struct stat> checkedStatus(const QString &action)
     if (!S_ISREG(status.st_mode))
         throw Failure(action, QCoreApplication::translate("SettingsStore", "It is not a regular file."));
     if (status.st_size > largestFile)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "The file is %1 MB, too large to be a settings file (at most %2 MB); "
-                                             "it was neither read nor changed.")
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "The file is %1 MB, too large to be a settings "
+                                                                           "file (at most %2 MB); it was neither read nor "
+                                                                           "changed.")
                                       .arg(status.st_size / (1024 * 1024))
                                       .arg(largestFile / (1024 * 1024)));
     return status;
 }
 
-QByteArray readContent(const QString &action)
+// The file's content; its status was checked first (nothing means there is no file).
+QByteArray readContent(const QString &action, const std::optional<struct stat> &status)
 {
-    if (!checkedStatus(action))
+    if (!status)
         return {};
     QFile file(SettingsStore::filePath());
     if (!file.open(QIODevice::ReadOnly))
@@ -91,7 +95,9 @@ QString writeFailureReason(const QFile &file, qint64 needed)
 {
     const qint64 available = QStorageInfo(QFileInfo(file.fileName()).absolutePath()).bytesAvailable();
     if (available >= 0 && available < needed)
-        return QCoreApplication::translate("SettingsStore", "The disk is full: the file needs %1 bytes and %2 are free.").arg(needed).arg(available);
+        return QCoreApplication::translate("SettingsStore", "The disk is full: the file needs %1 bytes and %2 are free.")
+                .arg(needed)
+                .arg(available);
     return file.errorString();
 }
 
@@ -146,7 +152,8 @@ QString SettingsStore::applicationName()
 
 QString SettingsStore::getSetting(const QString &application, const QString &section, const QString &key)
 {
-    const IniDocument document(readContent(readAction(key)));
+    const QString action = readAction(key);
+    const IniDocument document(readContent(action, checkedStatus(action)));
     return document.value(application, section, key).value_or(QString());
 }
 
@@ -157,7 +164,8 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
+        throw Failure(action,
+                      QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
     FileLock lock(path + QStringLiteral(".lock"));
@@ -166,7 +174,7 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     removeAbandonedSaves(QDir(folder));
 
     const std::optional<struct stat> old = checkedStatus(action);
-    IniDocument document(readContent(action));
+    IniDocument document(readContent(action, old));
     document.setValue(application, section, key, value);
     replaceFile(path, document.toByteArray(), old, action);
 }

@@ -87,7 +87,7 @@ class TestRendering : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FormWindow::installFontFallbacks(); }
+    void initTestCase() { FormWindow::installFormFaces(); }
 
     void window_data()
     {
