@@ -23,7 +23,6 @@ public:
     explicit LinkAccessible(HyperLink *link)
         : QAccessibleWidget(link, QAccessible::Link)
     {
-        addControllingSignal(QStringLiteral("linkActivated(QString)"));
     }
 
     QString text(QAccessible::Text kind) const override

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "amountreader.h"
+#include "icutext.h"
 
 #include <memory>
 
@@ -7,11 +8,6 @@
 #include <unicode/numfmt.h>
 
 namespace {
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
 
 // Invisible marks that set the direction of right-to-left text: ICU writes them around
 // Arabic amounts, and they say nothing about the number.

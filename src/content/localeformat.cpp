@@ -2,6 +2,7 @@
 #include "localeformat.h"
 
 #include "amountreader.h"
+#include "icutext.h"
 
 #include <QDate>
 #include <QLocale>
@@ -11,11 +12,6 @@
 #include <unicode/ucurr.h>
 
 namespace {
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
 
 QString localeName(const char *category)
 {

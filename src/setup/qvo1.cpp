@@ -45,7 +45,7 @@ IssuerDetails QVO1::issuerDetails() const
 {
     IssuerDetails details;
     for (const IssuerField &row : issuerFields)
-        details.*row.field = textBoxFor(this, row.field)->text();
+        details.*row.field = findChild<QLineEdit *>(QLatin1StringView(row.setupTextBox))->text();
     return details;
 }
 
