@@ -167,6 +167,7 @@ int main(int argc, char *argv[])
         std::printf("%-52s %s\n", "Print to the job handed to the spooler", "skipped: no default printer");
     } else {
         auto *print = preview.window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+        report("first Print, printing module loaded, to the spooler", 1, nothing, [&] { print->click(); });
         report("Print to the job handed to the spooler", 5, nothing, [&] { print->click(); });
     }
 

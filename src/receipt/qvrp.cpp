@@ -3,11 +3,11 @@
 #include "ui_qvrp.h"
 
 #include "content/localeformat.h"
-#include "defaultprinter.h"
 #include "core/desktopcolours.h"
 #include "core/formwindow.h"
 #include "core/handlerguard.h"
 #include "main/qv1.h"
+#include "printingmodule.h"
 #include "receiptprintout.h"
 #include "setup/qvo1.h"
 
@@ -64,8 +64,8 @@ void QVRP::loadStep()
 
 void QVRP::print()
 {
-    DefaultPrinter printer;
-    printReceipt(receipt(), LocaleFormat::shortDate(QDate::currentDate()), printer);
+    const std::unique_ptr<LinePrinter> printer = PrintingModule::defaultPrinter();
+    printReceipt(receipt(), LocaleFormat::shortDate(QDate::currentDate()), *printer);
 }
 
 void QVRP::cancel()

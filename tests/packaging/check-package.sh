@@ -21,6 +21,14 @@ for size in 16 32 48 64 128 256; do
     grep -q " ./usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png\$" <<<"$contents" \
         || { echo "missing from $package: the ${size}x${size} icon"; exit 1; }
 done
+# The program finds its printing module where the build tree, laid out as installed, has it.
+unpacked=$(mktemp -d "$PWD/unpacked.XXXXXX")
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$package" "$unpacked"
+for module in lib/*/quorvel/printing.so lib/quorvel/printing.so; do
+    [ -f "$module" ] && break
+done
+[ -f "$unpacked/usr/$module" ] || { echo "missing from $package: /usr/$module, where the program looks"; exit 1; }
 depends=$(dpkg-deb -f "$package" Depends)
 grep -q 'fonts-liberation' <<<"$depends" || { echo "Depends lacks the forms' face: $depends"; exit 1; }
 # Run as root (CI), lintian wants to know that this is deliberate.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Prints through the tests' own CUPS scheduler (QUORVEL_TEST_CUPS names its folder; CTest
 // starts it, with a PDF printer that keeps every document, and CUPS_SERVER points at it),
-// and with no reachable print system at all.
+// with no reachable print system at all, and without the printing module.
 #include "content/localeformat.h"
 #include "core/failure.h"
 #include "core/handlerguard.h"
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
-#include "receipt/defaultprinter.h"
+#include "receipt/printingmodule.h"
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"
 #include "setup/qvo1.h"
@@ -117,17 +117,17 @@ void cupsInstance(const QStringList &arguments)
 class StoppingPrinter : public LinePrinter
 {
 public:
-    void setFontSize(float points) override { m_printer.setFontSize(points); }
-    void printLine(const QStringList &items) override { m_printer.printLine(items); }
-    void printEmptyLine() override { m_printer.printEmptyLine(); }
+    void setFontSize(float points) override { m_printer->setFontSize(points); }
+    void printLine(const QStringList &items) override { m_printer->printLine(items); }
+    void printEmptyLine() override { m_printer->printEmptyLine(); }
     void endDocument() override
     {
         cupsInstance({u"stop"_s, cupsFolder});
-        m_printer.endDocument();
+        m_printer->endDocument();
     }
 
 private:
-    DefaultPrinter m_printer;
+    const std::unique_ptr<LinePrinter> m_printer = PrintingModule::defaultPrinter();
 };
 
 } // namespace
@@ -275,9 +275,9 @@ private slots:
             QSKIP("runs under CTest, which starts the tests' own CUPS scheduler");
         const QList<int> before = jobIds();
         {
-            DefaultPrinter printer;
-            printer.setFontSize(20);
-            printer.printLine({u"half a receipt"_s});
+            const std::unique_ptr<LinePrinter> printer = PrintingModule::defaultPrinter();
+            printer->setFontSize(20);
+            printer->printLine({u"half a receipt"_s});
         }
         QTest::qWait(500);
         QCOMPARE(jobIds(), before);
@@ -320,10 +320,7 @@ private slots:
         const auto restore = qScopeGuard([previous] { cupsSetServer(previous.constData()); });
         QElapsedTimer clock;
         clock.start();
-        runGuarded([] {
-            DefaultPrinter printer;
-            printReceipt(Receipt{}, u"12/7/2026"_s, printer);
-        });
+        runGuarded([] { printReceipt(Receipt{}, u"12/7/2026"_s, *PrintingModule::defaultPrinter()); });
         QVERIFY(clock.elapsed() < 20'000);
         QVERIFY2(TestSupport::errorReportText().contains(u"did not answer within 15 seconds"_s),
                  qPrintable(TestSupport::errorReportText()));
@@ -341,6 +338,18 @@ private slots:
         QVERIFY(TestSupport::errorReportText().contains(u"No default printer"_s));
         QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
         QCOMPARE(jobIds(), before);
+    }
+
+    // Run as a copy of this program in a folder without the printing module.
+    void printingModuleMissing()
+    {
+        if (!qEnvironmentVariableIsSet("QUORVEL_TEST_WITHOUT_MODULE"))
+            QSKIP("runs as a copy of this program in a folder without the printing module");
+        openPreview();
+        printButton()->click();
+        QVERIFY2(TestSupport::errorReportText().contains(u"The printing module cannot be loaded"_s),
+                 qPrintable(TestSupport::errorReportText()));
+        QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
     }
 };
 

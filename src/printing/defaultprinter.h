@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lineprinter.h"
+#include "receipt/lineprinter.h"
 
 #include <QFont>
 #include <QList>

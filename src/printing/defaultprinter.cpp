@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "defaultprinter.h"
 
-#include "core/failure.h"
-#include "cupsclient.h"
+#include "receipt/printerfactory.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -12,23 +11,9 @@
 #include <QPrinterInfo>
 #include <QTextLayout>
 
+#include <cups/cups.h>
 
 namespace {
-
-// A printing step that could not do its work: the error report names the reason.
-[[noreturn]] void fail(const QString &reason)
-{
-    throw Failure(QCoreApplication::translate("DefaultPrinter", "Printing the receipt"), reason);
-}
-
-// The CUPS client library, loaded on the first Print.
-const CupsClient &cupsClient()
-{
-    QString whyNot;
-    if (const CupsClient *client = CupsClient::load(&whyNot))
-        return *client;
-    fail(QCoreApplication::translate("DefaultPrinter", "The print system's library cannot be loaded: %1").arg(whyNot));
-}
 
 // Draws one line as laid out, bidirectional text included, but leaves the spaces as gaps:
 // Qt's PDF output names the space glyph a tab in the page's text layer, so a receipt that
@@ -69,22 +54,21 @@ void drawLine(QPainter &painter, const QFont &font, qreal top, const QString &te
 void checkPrintSystemAnswers()
 {
     constexpr int answerSeconds = 15;
-    const CupsClient &cups = cupsClient();
-    const QString server = QString::fromUtf8(cups.server());
-    http_t *http = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                 answerSeconds * 1000, nullptr);
     if (!http)
         return;
-    cups.setTimeout(http, answerSeconds, nullptr, nullptr);
-    ipp_t *response = cups.doRequest(http, cups.newRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
-    const QString error = QString::fromUtf8(cups.lastErrorString());
-    cups.close(http);
+    httpSetTimeout(http, answerSeconds, nullptr, nullptr);
+    ipp_t *response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const QString error = QString::fromUtf8(cupsLastErrorString());
+    httpClose(http);
     if (!response)
-        fail(QCoreApplication::translate("DefaultPrinter", "The print system at %1 did not answer within %2 seconds (%3).")
-                     .arg(server)
-                     .arg(answerSeconds)
-                     .arg(error));
-    cups.deleteMessage(response);
+        failPrinting(QCoreApplication::translate("DefaultPrinter",
+                                                 "The print system at %1 did not answer within %2 seconds (%3).")
+                             .arg(QString::fromUtf8(cupsServer()))
+                             .arg(answerSeconds)
+                             .arg(error));
+    ippDelete(response);
 }
 
 } // namespace
@@ -100,13 +84,15 @@ void DefaultPrinter::openDocumentIfNeeded()
     checkPrintSystemAnswers();
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
-        fail(QCoreApplication::translate("DefaultPrinter", "No default printer is set up, or the print system cannot "
-                                                           "be reached. Choose a default printer (lpstat -d shows it)."));
+        failPrinting(QCoreApplication::translate("DefaultPrinter", "No default printer is set up, or the print system "
+                                                                   "cannot be reached. Choose a default printer (lpstat -d "
+                                                                   "shows it)."));
     m_printer = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
     m_printer->setDocName(QCoreApplication::translate("DefaultPrinter", "Receipt"));
     // Qt falls back to writing a PDF file when the printer is not usable: that is not printing.
     if (m_printer->outputFormat() != QPrinter::NativeFormat)
-        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot be used.").arg(printer.printerName()));
+        failPrinting(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot be used.")
+                             .arg(printer.printerName()));
     m_font = QFont(); // the printer's default typeface: no face is chosen
     // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ".
     m_font.setStyleStrategy(QFont::PreferNoShaping);
@@ -141,17 +127,16 @@ void DefaultPrinter::endDocument()
     openDocumentIfNeeded();
     QPainter painter;
     if (!painter.begin(m_printer.get()))
-        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot start a document.")
-                     .arg(m_printer->printerName()));
+        failPrinting(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" cannot start a document.")
+                             .arg(m_printer->printerName()));
     // From the left edge of the printable area, as far as the paper reaches.
     for (const PlacedLine &line : std::as_const(m_lines))
         drawLine(painter, line.font, line.top, line.text);
     if (!painter.end() || m_printer->printerState() == QPrinter::Error)
-        fail(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
-                     .arg(m_printer->printerName()));
+        failPrinting(QCoreApplication::translate("DefaultPrinter", "The printer \"%1\" did not accept the document.")
+                             .arg(m_printer->printerName()));
     // Qt hands the finished document to CUPS and reports success whatever CUPS answered.
-    const CupsClient &cups = cupsClient();
-    if (cups.lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        fail(QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
-                     .arg(m_printer->printerName(), QString::fromUtf8(cups.lastErrorString())));
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        failPrinting(QCoreApplication::translate("DefaultPrinter", "The print system did not take the document for \"%1\": %2")
+                             .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
 }
