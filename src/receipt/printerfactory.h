@@ -9,9 +9,9 @@
 
 #include <memory>
 
-// What the printing module offers the program. Printing needs Qt PrintSupport, which
-// takes as long to load and bind as a tenth of the whole start-up; the module that holds
-// it is loaded on the first Print instead (PrintingModule).
+// What the printing module offers the program. Printing needs Qt PrintSupport, whose
+// loading and binding would add a few milliseconds to every start-up; the module that
+// holds it is loaded on the first Print instead (PrintingModule).
 class PrinterFactory
 {
 public:

@@ -13,7 +13,8 @@ namespace {
 // build tree keeps the same layout.
 const PrinterFactory &printerFactory()
 {
-    static QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORVEL_PRINTING_MODULE)));
+    static QPluginLoader loader(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORVEL_PRINTING_MODULE)));
     QObject *module = loader.instance();
     if (!module)
         failPrinting(QCoreApplication::translate("DefaultPrinter", "The printing module cannot be loaded: %1")
