@@ -19,6 +19,19 @@
 using namespace Qt::StringLiterals;
 using State = WindowLifecycle::State;
 
+namespace {
+
+// A value typed into a text box, and the preview label that must show it. Written out here,
+// apart from the program's own field tables, so that a wrong entry there shows.
+struct TypedField
+{
+    const char *box;
+    const char *label;
+    QString text;
+};
+
+} // namespace
+
 class TestQVRP : public TestSupport::WindowTestCase
 {
     Q_OBJECT
@@ -65,7 +78,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, paymentType);
         TestSupport::storeIssuer({u"Acme"_s});
-        const struct { const char *box; const char *label; QString text; } fields[] = {
+        const TypedField fields[] = {
             {"Text2", "Label9", u" Ada "_s}, {"Text3", "Label10", u"Lovelace"_s}, {"Text4", "Label11", u"1 Main St"_s},
             {"Text5", "Label12", u"Apt 2"_s}, {"Text6", "Label13", u"Springfield"_s}, {"Text8", "Label14", u"ZZZ"_s},
             {"Text9", "Label6", u"abcde"_s},
@@ -95,13 +108,13 @@ private slots:
     void everyFieldLandsInItsOwnPlace()
     {
         mainWindow()->findChild<QAction *>(u"mnuoptions"_s)->trigger();
-        const struct { const char *box; const char *label; QString text; } issuer[] = {
+        const TypedField issuer[] = {
             {"Text1", "Label1", u"i-name"_s}, {"Text2", "Label2", u"i-street"_s}, {"Text3", "Label3", u"i-city"_s},
             {"Text4", "Label4", u"i-st"_s}, {"Text5", "Label5", u"i-zip"_s},
         };
         for (const auto &field : issuer)
             SharedInstance<QVO1>::get().window()->findChild<QLineEdit *>(QLatin1StringView(field.box))->setText(field.text);
-        const struct { const char *box; const char *label; QString text; } payee[] = {
+        const TypedField payee[] = {
             {"Text2", "Label9", u"p-first"_s}, {"Text3", "Label10", u"p-last"_s}, {"Text4", "Label11", u"p-street1"_s},
             {"Text5", "Label12", u"p-street2"_s}, {"Text6", "Label13", u"p-city"_s}, {"Text8", "Label14", u"p-st"_s},
             {"Text9", "Label6", u"p-zip"_s},
