@@ -6,9 +6,9 @@
 #include "main/startup.h"
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
-#include "setup/issuerkeys.h"
+#include "store/issuerkeys.h"
 #include "setup/qvo1.h"
-#include "setup/settingsstore.h"
+#include "store/settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

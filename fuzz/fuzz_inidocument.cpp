@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Feeds any bytes to the settings-file reader as a file, then writes a value taken from the
 // input under a key and checks that it reads back exactly, and that the rest still parses.
-#include "setup/inidocument.h"
+#include "store/inidocument.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 
 #include "core/errorreport.h"
 #include "core/openwindows.h"
-#include "setup/issuerkeys.h"
-#include "setup/settingsstore.h"
+#include "store/issuerkeys.h"
+#include "store/settingsstore.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -24,6 +24,12 @@
 
 // Helpers shared by the widget tests.
 namespace TestSupport {
+
+// A rectangle in twips (1/1440 inch; 15 twips make a pixel at 96 dpi), the forms' own unit.
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
 
 // Gives the test its own empty configuration directory for as long as it lives.
 class IsolatedConfig

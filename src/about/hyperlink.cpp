@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "hyperlink.h"
 
-#include "core/failure.h"
+#include "base/failure.h"
+#include "core/accessiblefactory.h"
 #include "core/handlerguard.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,6 @@
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-
-#include <mutex>
 
 namespace {
 
@@ -41,20 +40,12 @@ public:
     }
 };
 
-QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(HyperLink::staticMetaObject.className()))
-        return new LinkAccessible(static_cast<HyperLink *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 HyperLink::HyperLink(QWidget *parent)
     : QLabel(parent)
 {
-    static std::once_flag registered;
-    std::call_once(registered, [] { QAccessible::installFactory(linkAccessible); });
+    registerAccessible<HyperLink, LinkAccessible>();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
 }

@@ -4,17 +4,16 @@
 
 #include "buildinfo.h"
 #include "core/desktopcolours.h"
-#include "core/formwindow.h"
 #include "core/handlerguard.h"
 #include "core/sharedinstance.h"
 
 QVAbout1::QVAbout1(QWidget *parent)
-    : QWidget(parent)
+    : ToolWindow(parent)
     , ui(std::make_unique<Ui::QVAbout1>())
 {
     ui->setupUi(this);
-    FormWindow::makeFixedToolWindow(this);
-    DesktopColours::paintWith(this, DesktopColours::SystemColour::ActiveBorder);
+    finishForm(DesktopColours::SystemColour::ActiveBorder);
+    ui->Label2->setText(tr("Version %1").arg(QStringLiteral(QUORVEL_VERSION)));
     for (QWidget *label : {ui->Label1, ui->Label2})
         DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));
     // A titling face has capitals only.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
+#include "core/toolwindow.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class QVAbout1;
 
 // The about dialog: product name, version and the maker's web address. It has no load or
 // unload step; OK and the close box destroy it, and the next About creates it afresh.
-class QVAbout1 : public QWidget
+class QVAbout1 : public ToolWindow
 {
     Q_OBJECT
 

@@ -2,7 +2,7 @@
 #include "handlerguard.h"
 
 #include "errorreport.h"
-#include "failure.h"
+#include "base/failure.h"
 
 #include <QCoreApplication>
 #include <QString>

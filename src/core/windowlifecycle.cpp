@@ -2,8 +2,7 @@
 #include "windowlifecycle.h"
 
 #include "errorreport.h"
-#include "failure.h"
-#include "formwindow.h"
+#include "base/failure.h"
 #include "handlerguard.h"
 #include "openwindows.h"
 
@@ -64,7 +63,6 @@ void WindowLifecycle::show()
 {
     QWidget *window = loadedWindow();
     window->show();
-    FormWindow::clearOwner(window);
     window->raise();
     window->activateWindow();
 }

@@ -4,26 +4,50 @@
 
 #include "about/qvabout1.h"
 #include "core/desktopcolours.h"
-#include "core/formwindow.h"
+#include "buildinfo.h"
+#include "core/formfaces.h"
 #include "core/handlerguard.h"
 #include "receipt/qvrp.h"
-#include "setup/qvo1.h"
 #include "core/sharedinstance.h"
+#include "setup/qvo1.h"
 
 #include <QLayout>
+
+namespace {
+
+// The text box in which each of the Payee details is typed.
+const std::pair<QString PayeeDetails::*, QLineEdit *Ui::QV1::*> payeeTextBoxes[] = {
+    {&PayeeDetails::firstName, &Ui::QV1::Text2}, {&PayeeDetails::lastName, &Ui::QV1::Text3},
+    {&PayeeDetails::street1, &Ui::QV1::Text4},   {&PayeeDetails::street2, &Ui::QV1::Text5},
+    {&PayeeDetails::city, &Ui::QV1::Text6},      {&PayeeDetails::state, &Ui::QV1::Text8},
+    {&PayeeDetails::zip, &Ui::QV1::Text9},
+};
+
+// The option of each payment type, in the order in which Generate tests them.
+const std::pair<OptionButton *Ui::QV1::*, PaymentType> paymentOptions[] = {
+    {&Ui::QV1::Option1, PaymentType::PersonalCheck},
+    {&Ui::QV1::Option2, PaymentType::MoneyOrder},
+    {&Ui::QV1::Option3, PaymentType::CreditCard},
+    {&Ui::QV1::Option4, PaymentType::Cash},
+};
+
+} // namespace
 
 QV1::QV1(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::QV1>())
 {
     ui->setupUi(this);
+    setWindowTitle(tr("Quorvel v%1").arg(QStringLiteral(QUORVEL_VERSION)));
+    for (const auto &[option, type] : paymentOptions)
+        (ui.get()->*option)->setText(paymentTypeText(type));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/quorvel-16.png"));
     icon.addFile(QStringLiteral(":/icons/quorvel-32.png"));
     setWindowIcon(icon);
-    FormWindow::useTextBoxFont(this);
+    FormFaces::useTextBoxFont(this);
     useDesktopColours();
     ui->SSTab1->placePageChildrenFromOuterCorner();
     centralWidget()->setFixedSize(size()); // the form's size is the client area below the menu bar
@@ -55,8 +79,8 @@ void QV1::connectHandlers()
 PayeeDetails QV1::payeeDetails() const
 {
     PayeeDetails details;
-    for (const PayeeField &row : payeeFields)
-        details.*row.field = findChild<QLineEdit *>(QLatin1StringView(row.mainTextBox))->text();
+    for (const auto &[field, textBox] : payeeTextBoxes)
+        details.*field = (ui.get()->*textBox)->text();
     return details;
 }
 
@@ -68,12 +92,11 @@ QString QV1::amountCollected() const
 void QV1::generate()
 {
     auto &preview = SharedInstance<QVRP>::get();
-    const QRadioButton *options[] = {ui->Option1, ui->Option2, ui->Option3, ui->Option4};
     // Each test runs on its own, in order; the first write loads the preview, whose load
     // step copies this window's fields before the payment type is written.
-    for (std::size_t i = 0; i < std::size(options); ++i) {
-        if (options[i]->isChecked())
-            preview.window()->setPaymentType(paymentTypeTexts.at(i));
+    for (const auto &[option, type] : paymentOptions) {
+        if ((ui.get()->*option)->isChecked())
+            preview.window()->setPaymentType(paymentTypeText(type));
     }
     preview.show();
 }

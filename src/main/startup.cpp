@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
-#include "core/formwindow.h"
+#include "core/formfaces.h"
 #include "core/handlerguard.h"
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"
@@ -22,7 +22,7 @@ void Startup::prepare(QApplication &app)
     if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
-    FormWindow::installFormFaces();
+    FormFaces::install();
     // Qt would not count tool windows, and would count windows only loaded hidden: the
     // run ends when the last window that the user can see has closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "defaultprinter.h"
 
-#include "receipt/printerfactory.h"
+#include "printout/printerfactory.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

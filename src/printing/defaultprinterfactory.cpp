@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The printing module's entry: Qt loads it as a plugin on the first Print.
 #include "defaultprinter.h"
-#include "receipt/printerfactory.h"
+#include "printout/printerfactory.h"
 
 #include <QObject>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "firstlinelabel.h"
 
+#include "core/accessiblefactory.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QTextLayout>
-
-#include <mutex>
 
 namespace {
 
@@ -50,20 +50,12 @@ public:
     }
 };
 
-QAccessibleInterface *valueLabelAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(FirstLineLabel::staticMetaObject.className()))
-        return new ValueLabelAccessible(static_cast<QLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 FirstLineLabel::FirstLineLabel(QWidget *parent)
     : QLabel(parent)
 {
-    static std::once_flag registered;
-    std::call_once(registered, [] { QAccessible::installFactory(valueLabelAccessible); });
+    registerAccessible<FirstLineLabel, ValueLabelAccessible>();
     setAutoFillBackground(true);
     setWordWrap(true);
 }

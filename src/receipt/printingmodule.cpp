@@ -2,7 +2,7 @@
 #include "printingmodule.h"
 
 #include "buildinfo.h"
-#include "printerfactory.h"
+#include "printout/printerfactory.h"
 
 #include <QDir>
 #include <QPluginLoader>

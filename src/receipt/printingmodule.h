@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lineprinter.h"
+#include "printout/lineprinter.h"
 
 #include <memory>
 

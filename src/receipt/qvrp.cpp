@@ -4,7 +4,6 @@
 
 #include "content/localeformat.h"
 #include "core/desktopcolours.h"
-#include "core/formwindow.h"
 #include "core/handlerguard.h"
 #include "main/qv1.h"
 #include "printingmodule.h"
@@ -13,14 +12,30 @@
 
 #include <QDate>
 
+namespace {
+
+// The label in which the preview shows each of the Issuer and Payee details.
+const std::pair<QString IssuerDetails::*, FirstLineLabel *Ui::QVRP::*> issuerLabels[] = {
+    {&IssuerDetails::name, &Ui::QVRP::Label1}, {&IssuerDetails::street, &Ui::QVRP::Label2},
+    {&IssuerDetails::city, &Ui::QVRP::Label3}, {&IssuerDetails::state, &Ui::QVRP::Label4},
+    {&IssuerDetails::zip, &Ui::QVRP::Label5},
+};
+
+const std::pair<QString PayeeDetails::*, FirstLineLabel *Ui::QVRP::*> payeeLabels[] = {
+    {&PayeeDetails::firstName, &Ui::QVRP::Label9}, {&PayeeDetails::lastName, &Ui::QVRP::Label10},
+    {&PayeeDetails::street1, &Ui::QVRP::Label11},  {&PayeeDetails::street2, &Ui::QVRP::Label12},
+    {&PayeeDetails::city, &Ui::QVRP::Label13},     {&PayeeDetails::state, &Ui::QVRP::Label14},
+    {&PayeeDetails::zip, &Ui::QVRP::Label6},
+};
+
+} // namespace
+
 QVRP::QVRP(QWidget *parent)
-    : QWidget(parent)
+    : ToolWindow(parent)
     , ui(std::make_unique<Ui::QVRP>())
 {
     ui->setupUi(this);
-    FormWindow::makeFixedToolWindow(this);
-    FormWindow::makeCancelButton(ui->Command2);
-    DesktopColours::paintWith(this, DesktopColours::SystemColour::ButtonFace);
+    finishForm(DesktopColours::SystemColour::ButtonFace, ui->Command2);
     ui->Label18->keepAsOneWord();
     ui->Command1->setFocus();
     connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVRP::print);
@@ -34,18 +49,13 @@ void QVRP::setPaymentType(const QString &text)
     ui->Label17->setText(text);
 }
 
-QLabel *QVRP::label(const char *name) const
-{
-    return findChild<QLabel *>(QLatin1StringView(name));
-}
-
 Receipt QVRP::receipt() const
 {
     Receipt receipt{{}, ui->Label17->text(), ui->Label18->text(), {}};
-    for (const IssuerField &row : issuerFields)
-        receipt.issuer.*row.field = label(row.previewLabel)->text();
-    for (const PayeeField &row : payeeFields)
-        receipt.payee.*row.field = label(row.previewLabel)->text();
+    for (const auto &[field, label] : issuerLabels)
+        receipt.issuer.*field = (ui.get()->*label)->text();
+    for (const auto &[field, label] : payeeLabels)
+        receipt.payee.*field = (ui.get()->*label)->text();
     return receipt;
 }
 
@@ -53,13 +63,13 @@ void QVRP::loadStep()
 {
     // Reading User Setup's fields loads it hidden from the store if it is not loaded.
     const IssuerDetails issuer = SharedInstance<QVO1>::get().window()->issuerDetails();
-    for (const IssuerField &row : issuerFields)
-        label(row.previewLabel)->setText(issuer.*row.field);
+    for (const auto &[field, label] : issuerLabels)
+        (ui.get()->*label)->setText(issuer.*field);
     QV1 *main = SharedInstance<QV1>::get().window();
     ui->Label18->setText(LocaleFormat::currency(main->amountCollected()));
     const PayeeDetails payee = main->payeeDetails();
-    for (const PayeeField &row : payeeFields)
-        label(row.previewLabel)->setText(payee.*row.field);
+    for (const auto &[field, label] : payeeLabels)
+        (ui.get()->*label)->setText(payee.*field);
 }
 
 void QVRP::print()

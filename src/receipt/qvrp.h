@@ -3,10 +3,7 @@
 
 #include "content/receiptcontent.h"
 #include "core/sharedinstance.h"
-
-#include <QWidget>
-
-class QLabel;
+#include "core/toolwindow.h"
 
 #include <memory>
 
@@ -16,7 +13,7 @@ class QVRP;
 
 // The Receipt Preview. Its load step copies the receipt into its labels once; from then
 // on the labels are the receipt, and Print prints exactly what they show.
-class QVRP : public QWidget
+class QVRP : public ToolWindow
 {
     Q_OBJECT
 
@@ -32,7 +29,6 @@ public:
 private:
     friend class SharedInstance<QVRP>;
 
-    QLabel *label(const char *name) const;
     void loadStep();
     void print();
     void cancel();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "receiptprintout.h"
 
-#include "lineprinter.h"
+#include "printout/lineprinter.h"
 
 void printReceipt(const Receipt &receipt, const QString &date, LinePrinter &printer)
 {

@@ -3,34 +3,31 @@
 #include "ui_qvo1.h"
 
 #include "core/desktopcolours.h"
-#include "core/formwindow.h"
+#include "core/formfaces.h"
 #include "core/handlerguard.h"
-#include "issuerkeys.h"
-#include "settingsstore.h"
+#include "store/issuerkeys.h"
+#include "store/settingsstore.h"
 
 #include <algorithm>
 
 namespace {
 
-// The text box in which a field of the Issuer details is typed.
-QLineEdit *textBoxFor(const QWidget *dialog, QString IssuerDetails::*field)
-{
-    const auto row = std::find_if(issuerFields.cbegin(), issuerFields.cend(),
-                                  [field](const IssuerField &candidate) { return candidate.field == field; });
-    return dialog->findChild<QLineEdit *>(QLatin1StringView(row->setupTextBox));
-}
+// The text box in which each of the Issuer details is typed.
+const std::pair<QString IssuerDetails::*, QLineEdit *Ui::QVO1::*> textBoxes[] = {
+    {&IssuerDetails::name, &Ui::QVO1::Text1},  {&IssuerDetails::street, &Ui::QVO1::Text2},
+    {&IssuerDetails::city, &Ui::QVO1::Text3},  {&IssuerDetails::state, &Ui::QVO1::Text4},
+    {&IssuerDetails::zip, &Ui::QVO1::Text5},
+};
 
 } // namespace
 
 QVO1::QVO1(QWidget *parent)
-    : QWidget(parent)
+    : ToolWindow(parent)
     , ui(std::make_unique<Ui::QVO1>())
 {
     ui->setupUi(this);
-    FormWindow::makeFixedToolWindow(this);
-    FormWindow::makeCancelButton(ui->Command1);
-    FormWindow::useTextBoxFont(this);
-    DesktopColours::paintWith(this, DesktopColours::SystemColour::ButtonFace);
+    finishForm(DesktopColours::SystemColour::ButtonFace, ui->Command1);
+    FormFaces::useTextBoxFont(this);
     for (QLineEdit *field : findChildren<QLineEdit *>())
         DesktopColours::fixText(field, Qt::blue);
     ui->Command1->setFocus();
@@ -44,15 +41,22 @@ QVO1::~QVO1() = default;
 IssuerDetails QVO1::issuerDetails() const
 {
     IssuerDetails details;
-    for (const IssuerField &row : issuerFields)
-        details.*row.field = findChild<QLineEdit *>(QLatin1StringView(row.setupTextBox))->text();
+    for (const auto &[field, textBox] : textBoxes)
+        details.*field = (ui.get()->*textBox)->text();
     return details;
+}
+
+QLineEdit *QVO1::textBoxFor(QString IssuerDetails::*field) const
+{
+    const auto row = std::find_if(std::cbegin(textBoxes), std::cend(textBoxes),
+                                  [field](const auto &candidate) { return candidate.first == field; });
+    return ui.get()->*row->second;
 }
 
 void QVO1::loadsettings()
 {
     for (const IssuerKeys::Key &key : IssuerKeys::keys) {
-        QLineEdit *field = textBoxFor(this, key.field);
+        QLineEdit *field = textBoxFor(key.field);
         field->setText(SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read));
         field->setCursorPosition(0); // a long value shows its start
     }
@@ -62,7 +66,7 @@ void QVO1::savesettings()
 {
     for (const IssuerKeys::Key &key : IssuerKeys::keys)
         SettingsStore::saveSetting(SettingsStore::applicationName(), IssuerKeys::section, key.written,
-                                   textBoxFor(this, key.field)->text());
+                                   textBoxFor(key.field)->text());
 }
 
 void QVO1::closeDialog()

@@ -3,10 +3,11 @@
 
 #include "content/receiptcontent.h"
 #include "core/sharedinstance.h"
-
-#include <QWidget>
+#include "core/toolwindow.h"
 
 #include <memory>
+
+class QLineEdit;
 
 namespace Ui {
 class QVO1;
@@ -15,7 +16,7 @@ class QVO1;
 // The User Setup dialog, where the user types the Issuer details once. It fills its fields
 // from the settings store whenever it loads and writes them back whenever it unloads, so
 // OK, Cancel, Esc and the close box all save.
-class QVO1 : public QWidget
+class QVO1 : public ToolWindow
 {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ public:
 private:
     friend class SharedInstance<QVO1>;
 
+    QLineEdit *textBoxFor(QString IssuerDetails::*field) const;
     void loadsettings();
     void savesettings();
     void closeDialog();

@@ -36,7 +36,7 @@ private slots:
             {"Label3", 480, 480, 615, 255}, {"Command1", 3600, 1560, 855, 375}, {"HLink1", 1560, 1080, 2535, 255},
         };
         for (const auto &row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.name) << QRect(row.l / 15, row.t / 15, row.w / 15, row.h / 15);
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << TestSupport::twips(row.l, row.t, row.w, row.h);
     }
 
     void layout()

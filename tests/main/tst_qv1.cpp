@@ -18,12 +18,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-// A rectangle in twips (1/1440 inch; 15 twips make a pixel at 96 dpi), the forms' own unit.
-static QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+using TestSupport::twips;
 
 class TestQV1 : public TestSupport::WindowTestCase
 {

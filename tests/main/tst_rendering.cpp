@@ -4,7 +4,7 @@
 // frame's border line runs through a control, and every text reads (4.5:1 or better).
 #include "about/qvabout1.h"
 #include "core/desktopcolours.h"
-#include "core/formwindow.h"
+#include "core/formfaces.h"
 #include "core/framebox.h"
 #include "main/qv1.h"
 #include "receipt/qvrp.h"
@@ -87,7 +87,7 @@ class TestRendering : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FormWindow::installFormFaces(); }
+    void initTestCase() { FormFaces::install(); }
 
     void window_data()
     {

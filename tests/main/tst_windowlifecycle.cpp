@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/failure.h"
+#include "base/failure.h"
 #include "core/handlerguard.h"
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"

@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1
 packaging="$(dirname "$0")/../../packaging"
 desktop-file-validate "$packaging/example.quorvel.quorvel.desktop"
-appstreamcli validate --pedantic --no-net "$packaging/example.quorvel.quorvel.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$build/packaging/example.quorvel.quorvel.metainfo.xml"
 cd "$build"
 cpack -G DEB >/dev/null
 package=$(ls -t quorvel_*.deb | head -n 1)

@@ -3,7 +3,7 @@
 // starts it, with a PDF printer that keeps every document, and CUPS_SERVER points at it),
 // with no reachable print system at all, and without the printing module.
 #include "content/localeformat.h"
-#include "core/failure.h"
+#include "base/failure.h"
 #include "core/handlerguard.h"
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
@@ -11,7 +11,7 @@
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"
 #include "setup/qvo1.h"
-#include "setup/settingsstore.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QDate>

@@ -5,9 +5,9 @@
 #include "receipt/qvrp.h"
 #include "receipt/receiptprintout.h"
 #include "recordingprinter.h"
-#include "setup/issuerkeys.h"
+#include "store/issuerkeys.h"
 #include "setup/qvo1.h"
-#include "setup/settingsstore.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QGroupBox>
@@ -240,7 +240,7 @@ private slots:
             {"Label18", 1440, 840, 1455, 255},
         };
         for (const auto &row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.name) << QRect(row.l / 15, row.t / 15, row.w / 15, row.h / 15);
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << TestSupport::twips(row.l, row.t, row.w, row.h);
     }
 
     void layout()

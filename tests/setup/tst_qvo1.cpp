@@ -3,7 +3,7 @@
 #include "core/sharedinstance.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
-#include "setup/settingsstore.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QGroupBox>
@@ -75,7 +75,7 @@ private slots:
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << QString::fromLatin1(row.name)
-                                    << QRect(row.l / 15, row.t / 15, row.w / 15, row.h / 15)
+                                    << TestSupport::twips(row.l, row.t, row.w, row.h)
                                     << QString::fromLatin1(row.tip);
     }
 

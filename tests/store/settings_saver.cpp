@@ -2,9 +2,9 @@
 // Saves the five User Setup entries in a loop, for the store's crash and concurrency tests:
 //   settings_saver VALUE_PREFIX COUNT   (COUNT 0: until killed)
 // Round n writes "<prefix><n>" to every entry, so a reader can tell old from new.
-#include "core/failure.h"
-#include "setup/issuerkeys.h"
-#include "setup/settingsstore.h"
+#include "base/failure.h"
+#include "store/issuerkeys.h"
+#include "store/settingsstore.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/failure.h"
+#include "base/failure.h"
 #include "lineprinter.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "core/failure.h"
-#include "setup/filelock.h"
-#include "setup/inidocument.h"
-#include "setup/issuerkeys.h"
-#include "setup/settingsstore.h"
+#include "base/failure.h"
+#include "store/filelock.h"
+#include "store/inidocument.h"
+#include "store/issuerkeys.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>

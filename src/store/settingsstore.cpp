@@ -3,7 +3,7 @@
 
 #include "filelock.h"
 #include "inidocument.h"
-#include "core/failure.h"
+#include "base/failure.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "setup/inidocument.h"
+#include "store/inidocument.h"
 
 #include <QTest>
 
