@@ -3,6 +3,7 @@
 
 #include "core/errorreport.h"
 #include "core/openwindows.h"
+#include "receipt/printjob.h"
 #include "store/issuerkeys.h"
 #include "store/settingsstore.h"
 
@@ -95,9 +96,11 @@ private:
     QTimer m_poll;
 };
 
-// Ends the test's windows and reports without any unload step, so no test sees another's.
+// Ends the test's windows, reports and print jobs without any unload step, so no test sees
+// another's.
 inline void discardEverything()
 {
+    PrintJob::endAll();
     for (QMessageBox *report : errorReports())
         report->close();
     OpenWindows::instance().discardAll();

@@ -69,7 +69,10 @@ int main(int argc, char *argv[])
     QVRP *preview = SharedInstance<QVRP>::get().window();
     save(preview, directory, QStringLiteral("receipt-preview"));
     // The printed page goes to the default printer; the caller picks it up from the spooler.
-    preview->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    auto *print = preview->findChild<QPushButton *>(QStringLiteral("Command1"));
+    print->click();
+    while (!print->isEnabled())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
     SharedInstance<QVAbout1>::get().show();
     save(SharedInstance<QVAbout1>::get().window(), directory, QStringLiteral("about"));

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QString>
 
-void ErrorReport::show(const QString &action, const QString &reason)
+QMessageBox *ErrorReport::show(const QString &action, const QString &reason)
 {
     auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Quorvel"),
                                 QCoreApplication::translate("ErrorReport", "%1 failed.").arg(action), QMessageBox::Ok);
@@ -15,6 +15,7 @@ void ErrorReport::show(const QString &action, const QString &reason)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->open();
+    return box;
 }
 
 ErrorReport::FailedClose ErrorReport::askAfterFailedClose(const QString &windowTitle, const QString &action,

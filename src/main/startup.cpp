@@ -6,6 +6,7 @@
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"
 #include "qv1.h"
+#include "receipt/printjob.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -24,9 +25,11 @@ void Startup::prepare(QApplication &app)
         QApplication::installTranslator(qtTexts);
     FormFaces::install();
     // Qt would not count tool windows, and would count windows only loaded hidden: the
-    // run ends when the last window that the user can see has closed.
+    // run ends when the last window that the user can see has closed, once no receipt is
+    // still on its way to the printer.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app, &QApplication::quit);
+    QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app,
+                     [] { PrintJob::afterAllSent(&QApplication::quit); });
     // Logging out closes the windows as the person would, so User Setup saves what it holds.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager &session) {
         runGuarded([&session] {
@@ -40,6 +43,7 @@ int Startup::run()
 {
     SharedInstance<QV1>::get().show();
     const int status = QApplication::exec();
+    PrintJob::endAll();
     OpenWindows::instance().discardAll();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

@@ -6,7 +6,7 @@
 #include "core/desktopcolours.h"
 #include "core/handlerguard.h"
 #include "main/qv1.h"
-#include "printingmodule.h"
+#include "printjob.h"
 #include "receiptprintout.h"
 #include "setup/qvo1.h"
 
@@ -74,8 +74,19 @@ void QVRP::loadStep()
 
 void QVRP::print()
 {
-    const std::unique_ptr<LinePrinter> printer = PrintingModule::defaultPrinter();
-    printReceipt(receipt(), LocaleFormat::shortDate(QDate::currentDate()), *printer);
+    // The job outlives the preview: a receipt on its way still arrives if the preview closes.
+    auto job = std::make_unique<PrintJob>();
+    printReceipt(receipt(), LocaleFormat::shortDate(QDate::currentDate()), *job);
+    // While the print system takes it, Print says so and cannot be pressed again.
+    const bool focused = ui->Command1->hasFocus();
+    ui->Command1->setEnabled(false);
+    ui->Command1->setText(tr("Printing\u2026"));
+    connect(job.release(), &PrintJob::sendingEnded, this, [this, focused] {
+        ui->Command1->setText(tr("Print"));
+        ui->Command1->setEnabled(true);
+        if (focused)
+            ui->Command1->setFocus();
+    });
 }
 
 void QVRP::cancel()
