@@ -94,25 +94,47 @@ FileLock::~FileLock()
 
 bool FileLock::lock(int timeoutMs)
 {
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
-    if (m_fd < 0)
-        return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.")
-                            .arg(m_path, systemError(errno)));
-    struct stat status = {};
-    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.").arg(m_path));
-    const struct flock whole = wholeFileWriteLock();
-    if (::fcntl(m_fd, F_OFD_SETLK, &whole) == 0)
-        return true;
-    if (errno != EAGAIN && errno != EACCES)
-        return fail(cannotLock(errno));
-    return waitForLock(timeoutMs);
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        // Never through a link: the lock file is never created anywhere but at its path.
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW,
+                      0600);
+        if (m_fd < 0 && errno == ELOOP)
+            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is a symbolic link; remove it.")
+                                .arg(m_path));
+        if (m_fd < 0)
+            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.")
+                                .arg(m_path, systemError(errno)));
+        struct stat status = {};
+        if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
+            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.")
+                                .arg(m_path));
+        if (!lockOpenFile(m_fd)) {
+            if (errno != EAGAIN && errno != EACCES)
+                return fail(cannotLock(errno));
+            if (!waitForLock(deadline, timeoutMs))
+                return false;
+        }
+        if (isStillAtPath())
+            return true;
+        // The file was removed or replaced while this run waited for it: the lock that counts
+        // is the one on the file at the path now.
+        ::close(m_fd);
+        m_fd = -1;
+    }
 }
 
-bool FileLock::waitForLock(int timeoutMs)
+bool FileLock::isStillAtPath() const
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    const DeadlineAlarm alarm(timeoutMs);
+    struct stat locked = {};
+    struct stat atPath = {};
+    return ::fstat(m_fd, &locked) == 0 && ::lstat(QFile::encodeName(m_path).constData(), &atPath) == 0
+            && locked.st_dev == atPath.st_dev && locked.st_ino == atPath.st_ino;
+}
+
+bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
+{
+    const DeadlineAlarm alarm(int(qMax<qint64>(0, deadline.remainingTime())));
     if (!alarm.armed())
         return fail(QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.")
                             .arg(m_path, systemError(errno)));
@@ -134,6 +156,12 @@ QString FileLock::cannotLock(int error) const
 {
     return QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.")
             .arg(m_path, systemError(error));
+}
+
+bool lockOpenFile(int fd)
+{
+    const struct flock whole = wholeFileWriteLock();
+    return ::fcntl(fd, F_OFD_SETLK, &whole) == 0;
 }
 
 bool FileLock::fail(const QString &reason)

@@ -144,7 +144,9 @@ IniDocument::Entries IniDocument::entries(const QString &application, const QStr
     Entries found;
     bool inSection = false;
     bool afterHeader = false; // still in the run of entries that directly follows a matching header
-    for (qsizetype start = 0; start < m_content.size();) {
+    // A byte-order mark that an editor wrote is no part of the first line; it stays in the file.
+    const qsizetype first = m_content.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (qsizetype start = first; start < m_content.size();) {
         qsizetype end = m_content.indexOf('\n', start);
         const qsizetype next = end < 0 ? m_content.size() : end + 1;
         if (end < 0)

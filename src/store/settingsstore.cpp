@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
@@ -23,21 +24,13 @@
 namespace {
 
 constexpr int lockTimeoutMs = 10'000;
-// Five short entries make a few hundred bytes; anything this large is not a settings file.
+// Five short entries make a few hundred bytes; anything this large is not a settings file,
+// and the program never writes one.
 constexpr qint64 largestFile = 64 * 1024 * 1024;
-// Temporary files of a save, beside the store until they replace it.
-const QString savingPrefix = QStringLiteral(".settings.ini.saving-");
 
-QString readAction(const QString &key)
+QString bytes(qint64 size)
 {
-    return QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2")
-            .arg(key, SettingsStore::filePath());
-}
-
-QString saveAction(const QString &key)
-{
-    return QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2")
-            .arg(key, SettingsStore::filePath());
+    return QLocale().toString(size);
 }
 
 QString systemError(int error)
@@ -55,58 +48,83 @@ QString homeFolder()
     return account ? QFile::decodeName(account->pw_dir) : QDir::rootPath();
 }
 
+// The file a save replaces: the settings file, or the file that its symbolic link (or chain
+// of links, as dotfile managers make them) leads to, so that a linked file stays linked.
+QString linkedFile(const QString &path)
+{
+    QString file = path;
+    for (int hop = 0; hop < 40 && QFileInfo(file).isSymLink(); ++hop)
+        file = QFileInfo(file).symLinkTarget();
+    return file;
+}
+
+// The settings file as a person should read of it: where it is, and where its link leads.
+QString described(const QString &path, const QString &file)
+{
+    return file == path ? path : QCoreApplication::translate("SettingsStore", "%1 (a link to %2)").arg(path, file);
+}
+
 // The file's status, or nothing if there is no file; throws if it is not a regular file or
 // too large to be a settings file, before anything opens it (a FIFO would block the open).
-std::optional<struct stat> checkedStatus(const QString &action)
+std::optional<struct stat> checkedStatus(const QString &action, const QString &file)
 {
     struct stat status = {};
-    if (::stat(QFile::encodeName(SettingsStore::filePath()).constData(), &status) != 0) {
+    if (::stat(QFile::encodeName(file).constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) // a file in place of a folder on the way: no store yet
             return std::nullopt;
-        throw Failure(action, systemError(errno));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be examined: %2").arg(file, systemError(errno)));
     }
     if (!S_ISREG(status.st_mode))
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "It is not a regular file."));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 is not a regular file.").arg(file));
     if (status.st_size > largestFile)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "The file is %1 MB, too large to be a settings "
-                                                                           "file (at most %2 MB); it was neither read nor "
-                                                                           "changed.")
-                                      .arg(status.st_size / (1024 * 1024))
-                                      .arg(largestFile / (1024 * 1024)));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 is %2 bytes long, more than the %3 bytes a settings file may have; it was "
+                                 "neither read nor changed.")
+                                      .arg(file, bytes(status.st_size), bytes(largestFile)));
     return status;
 }
 
 // The file's content; its status was checked first (nothing means there is no file).
-QByteArray readContent(const QString &action, const std::optional<struct stat> &status)
+QByteArray readContent(const QString &action, const QString &path, const std::optional<struct stat> &status)
 {
     if (!status)
         return {};
-    QFile file(SettingsStore::filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(action, file.errorString());
-    const QByteArray content = file.readAll();
+    QFile file(path);
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(action, file.errorString());
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be read: %2").arg(path, file.errorString()));
     return content;
 }
 
 // A short write on a full disk comes back without a reason of its own.
 QString writeFailureReason(const QFile &file, qint64 needed)
 {
-    const qint64 available = QStorageInfo(QFileInfo(file.fileName()).absolutePath()).bytesAvailable();
+    const QString folder = QFileInfo(file.fileName()).absolutePath();
+    const qint64 available = QStorageInfo(folder).bytesAvailable();
     if (available >= 0 && available < needed)
-        return QCoreApplication::translate("SettingsStore", "The disk is full: the file needs %1 bytes and %2 are free.")
-                .arg(needed)
-                .arg(available);
-    return file.errorString();
+        return QCoreApplication::translate("SettingsStore", "The disk that holds %1 is full: the file needs %2 bytes and %3 are free.")
+                .arg(folder, bytes(needed), bytes(available));
+    return QCoreApplication::translate("SettingsStore", "A file in %1 cannot be written: %2").arg(folder, file.errorString());
 }
 
-// Saves that were killed before they could replace the store leave their temporary file;
-// while the lock is held no other save is writing one.
-void removeAbandonedSaves(QDir folder)
+// Temporary files of a save, beside the file they are to replace.
+QString savingPrefix(const QString &file)
 {
-    for (const QString &name : folder.entryList({savingPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System))
-        folder.remove(name);
+    return u'.' + QFileInfo(file).fileName() + QStringLiteral(".saving-");
+}
+
+// Saves that were killed before they could replace the file leave their temporary file. A
+// save holds a lock on its own for as long as it writes it, so one that is still being
+// written (by a run that found the lock file gone, say) is left alone.
+void removeAbandonedSaves(const QString &file)
+{
+    QDir folder = QFileInfo(file).absoluteDir();
+    for (const QString &name : folder.entryList({savingPrefix(file) + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const int fd = ::open(QFile::encodeName(folder.filePath(name)).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0 && lockOpenFile(fd))
+            folder.remove(name);
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 // Replaces the file in one step: the new content is written and flushed to disk beside it,
@@ -115,20 +133,27 @@ void removeAbandonedSaves(QDir folder)
 void replaceFile(const QString &path, const QByteArray &content, const std::optional<struct stat> &old,
                  const QString &action)
 {
-    QTemporaryFile file(QFileInfo(path).absolutePath() + u'/' + savingPrefix + QStringLiteral("XXXXXX"));
+    if (content.size() > largestFile)
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "The settings would take %1 bytes, more than the %2 bytes a settings file may "
+                                 "have; nothing was written.")
+                                      .arg(bytes(content.size()), bytes(largestFile)));
+    const QString folder = QFileInfo(path).absolutePath();
+    QTemporaryFile file(folder + u'/' + savingPrefix(path) + QStringLiteral("XXXXXX"));
     if (!file.open())
-        throw Failure(action, file.errorString());
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "No file can be created in the folder %1: %2")
+                                      .arg(folder, file.errorString()));
+    lockOpenFile(file.handle()); // not abandoned: no other save may sweep it away
     if (file.write(content) != content.size() || !file.flush())
         throw Failure(action, writeFailureReason(file, content.size()));
     const int handle = file.handle();
     // An ordinary user can only give a file to themselves, and may: it was theirs to replace.
     if (old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
         && ::fchown(handle, old->st_uid, old->st_gid) != 0 && errno != EPERM)
-        throw Failure(action, systemError(errno));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be given its owner: %2").arg(file.fileName(), systemError(errno)));
     if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
-        throw Failure(action, systemError(errno));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be written: %2").arg(file.fileName(), systemError(errno)));
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw Failure(action, systemError(errno));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be replaced: %2").arg(path, systemError(errno)));
     file.setAutoRemove(false);
 }
 
@@ -152,29 +177,31 @@ QString SettingsStore::applicationName()
 
 QString SettingsStore::getSetting(const QString &application, const QString &section, const QString &key)
 {
-    const QString action = readAction(key);
-    const IniDocument document(readContent(action, checkedStatus(action)));
+    const QString path = filePath();
+    const QString file = linkedFile(path);
+    const QString action = QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2").arg(key, described(path, file));
+    const IniDocument document(readContent(action, file, checkedStatus(action, file)));
     return document.value(application, section, key).value_or(QString());
 }
 
 void SettingsStore::saveSetting(const QString &application, const QString &section, const QString &key,
                                 const QString &value)
 {
-    const QString action = saveAction(key);
     const QString path = filePath();
+    const QString file = linkedFile(path);
+    const QString action = QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2").arg(key, described(path, file));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(action,
-                      QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
+        throw Failure(action, QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
     FileLock lock(path + QStringLiteral(".lock"));
     if (!lock.lock(lockTimeoutMs))
         throw Failure(action, lock.errorString());
-    removeAbandonedSaves(QDir(folder));
+    removeAbandonedSaves(file);
 
-    const std::optional<struct stat> old = checkedStatus(action);
-    IniDocument document(readContent(action, old));
+    const std::optional<struct stat> old = checkedStatus(action, file);
+    IniDocument document(readContent(action, file, old));
     document.setValue(application, section, key, value);
-    replaceFile(path, document.toByteArray(), old, action);
+    replaceFile(file, document.toByteArray(), old, action);
 }

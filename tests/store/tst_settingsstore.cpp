@@ -13,6 +13,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
+#include <thread>
+
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,6 +109,8 @@ private slots:
                                                              << u"Quorvel"_s << u"x"_s;
         QTest::newRow("another executable name") << QByteArray("[quorvel/Recent DBs]\nText1DB=kept\n") << u"renamed"_s
                                                  << u"own"_s;
+        QTest::newRow("byte-order mark from an editor") << QByteArray("\xEF\xBB\xBF[quorvel/Recent DBs]\nText1DB=hand\n")
+                                                        << u"quorvel"_s << u"saved"_s;
     }
 
     // Save under the written keys, read under the read keys: one entry per row, whatever
@@ -127,6 +132,7 @@ private slots:
             QCOMPARE(read(application, keysRead.at(row)), value);
             QCOMPARE(read(application.toUpper(), keysRead.at(row).toLower()), value);
         }
+        QCOMPARE(fileContent().startsWith("\xEF\xBB\xBF"), before.startsWith("\xEF\xBB\xBF"));
         if (application.compare(u"quorvel"_s, Qt::CaseInsensitive) != 0) {
             QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), quorvelBefore);
             QVERIFY(fileContent().contains("Text1DB=kept\n"));
@@ -153,7 +159,10 @@ private slots:
         QTest::newRow("lock path is a folder") << u"lock folder"_s << u"Is a directory"_s;
         QTest::newRow("settings file is a FIFO") << u"fifo"_s << u"not a regular file"_s;
         QTest::newRow("settings file is a folder") << u"folder"_s << u"not a regular file"_s;
-        QTest::newRow("settings file too large") << u"huge"_s << u"too large to be a settings file"_s;
+        QTest::newRow("settings file too large") << u"huge"_s << u"bytes long, more than the 67,108,864 bytes"_s;
+        QTest::newRow("a save would pass the limit") << u"at the limit"_s
+                                                     << u"would take 67,108,899 bytes, more than the 67,108,864"_s;
+        QTest::newRow("lock file a link") << u"lock link"_s << u"is a symbolic link"_s;
     }
 
     void brokenStoreFailsAtOnceWithTheReason()
@@ -168,9 +177,11 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (breakage == u"folder")
             QVERIFY(QDir().mkdir(path));
-        else
-            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(65 * 1024 * 1024));
-        const QByteArray before = breakage == u"huge"_s ? fileContent().left(16) : QByteArray();
+        else if (breakage == u"lock link")
+            QVERIFY(QFile::link(path + u".elsewhere"_s, path + u".lock"_s));
+        const qint64 size = breakage == u"huge" ? 65 * 1024 * 1024 : 64 * 1024 * 1024;
+        if (breakage == u"huge" || breakage == u"at the limit")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(size));
 
         QElapsedTimer clock;
         clock.start();
@@ -181,10 +192,85 @@ private slots:
             QVERIFY2(failure.reason().contains(reason), qPrintable(failure.reason()));
         }
         QVERIFY(clock.elapsed() < 2000);
-        if (breakage == u"huge") {
-            QCOMPARE(QFileInfo(path).size(), 65 * 1024 * 1024);
+        QVERIFY(!QFileInfo::exists(path + u".elsewhere"_s)); // a lock is never made through a link
+        if (breakage == u"huge" || breakage == u"at the limit")
+            QCOMPARE(QFileInfo(path).size(), size);
+        if (breakage == u"huge")
             QVERIFY_THROWS_EXCEPTION(Failure, read(u"quorvel"_s, u"Text1DB"_s));
+    }
+
+    // A settings file that is a link (as dotfile managers make it) is written through, and
+    // stays a link; a link that leads nowhere writable is reported, naming both.
+    void linkedFileIsWrittenThrough_data()
+    {
+        QTest::addColumn<QStringList>("links"); // settings.ini, then each link's target in turn
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("link") << QStringList{u"dotfiles/settings.ini"_s} << true;
+        QTest::newRow("link to a link") << QStringList{u"dotfiles/current.ini"_s, u"dotfiles/settings.ini"_s} << true;
+        QTest::newRow("link into a missing folder") << QStringList{u"gone/settings.ini"_s} << false;
+    }
+
+    void linkedFileIsWrittenThrough()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(bool, writable);
+        QString link = SettingsStore::filePath();
+        QDir().mkpath(QFileInfo(link).absolutePath());
+        QDir().mkpath(m_config->path() + u"/dotfiles"_s);
+        for (const QString &target : std::as_const(links)) {
+            QVERIFY(QFile::link(m_config->path() + u'/' + target, link));
+            link = m_config->path() + u'/' + target;
         }
+        try {
+            SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"through"_s);
+            QVERIFY(writable);
+        } catch (const Failure &failure) {
+            QVERIFY(!writable);
+            QVERIFY2(failure.action().contains(u"(a link to "_s + link), qPrintable(failure.action()));
+        }
+        QVERIFY(QFileInfo(SettingsStore::filePath()).isSymLink());
+        if (writable)
+            QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"through"_s);
+    }
+
+    // The lock file was deleted while a save ran: a second save takes a new lock file, and
+    // neither may sweep away the temporary file of the other.
+    void aSaveBeingWrittenIsNotSweptAway()
+    {
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
+        QFile saving(QFileInfo(SettingsStore::filePath()).absolutePath() + u"/.settings.ini.saving-Busy01"_s);
+        QVERIFY(saving.open(QIODevice::ReadWrite));
+        QVERIFY(lockOpenFile(saving.handle()));
+        QVERIFY(QFile::remove(SettingsStore::filePath() + u".lock"_s));
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"after"_s);
+        QVERIFY(saving.exists());
+        saving.close();
+        SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"again"_s);
+        QVERIFY(!saving.exists());
+    }
+
+    // A lock file removed while another save waited for it is taken again at its path.
+    void lockFileRemovedDuringTheWaitIsTakenAgain()
+    {
+        const QString lockPath = SettingsStore::filePath() + u".lock"_s;
+        QDir().mkpath(QFileInfo(lockPath).absolutePath());
+        auto holder = std::make_unique<FileLock>(lockPath);
+        QVERIFY(holder->lock(0));
+        std::optional<QString> failed;
+        std::thread waiter([&failed] {
+            try {
+                SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"waited"_s);
+            } catch (const Failure &failure) {
+                failed = failure.reason();
+            }
+        });
+        QTest::qSleep(200);
+        QVERIFY(QFile::remove(lockPath));
+        holder.reset();
+        waiter.join();
+        QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
+        QVERIFY(QFileInfo::exists(lockPath));
+        QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"waited"_s);
     }
 
     void lockHeldTooLongIsReported()
