@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "errorreport.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -40,4 +40,17 @@ ErrorReport::FailedClose ErrorReport::askAfterFailedClose(const QString &windowT
     if (box.clickedButton() == tryAgain)
         return FailedClose::TryAgain;
     return box.clickedButton() == close ? FailedClose::CloseWithoutSaving : FailedClose::GoBack;
+}
+
+void ErrorReport::closeQuestionWithoutSaving()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *question = qobject_cast<QMessageBox *>(window);
+        if (!question || question->objectName() != QLatin1StringView(failedCloseObjectName))
+            continue;
+        for (QAbstractButton *button : question->buttons()) {
+            if (question->buttonRole(button) == QMessageBox::DestructiveRole)
+                button->click();
+        }
+    }
 }

@@ -16,4 +16,8 @@ QMessageBox *show(const QString &action, const QString &reason);
 enum class FailedClose { TryAgain, CloseWithoutSaving, GoBack };
 inline constexpr const char *failedCloseObjectName = "FailedClose";
 FailedClose askAfterFailedClose(const QString &windowTitle, const QString &action, const QString &reason);
+
+// Nobody is there to answer any more: a question on the screen is answered "close without
+// saving".
+void closeQuestionWithoutSaving();
 }

@@ -38,12 +38,12 @@ void OpenWindows::windowUnloaded()
     emit lastShownWindowClosed();
 }
 
-bool OpenWindows::closeAllShown()
+bool OpenWindows::closeAllShown(WindowLifecycle::FailedStep onFailure)
 {
     const QList<WindowLifecycle *> lifecycles = m_lifecycles;
     for (WindowLifecycle *lifecycle : lifecycles) {
         if (lifecycle->state() == WindowLifecycle::State::Shown)
-            lifecycle->unload();
+            lifecycle->unload(onFailure);
     }
     return !anyShown();
 }

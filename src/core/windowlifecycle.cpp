@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -67,15 +68,19 @@ void WindowLifecycle::show()
     window->activateWindow();
 }
 
-void WindowLifecycle::unload()
+void WindowLifecycle::unload(FailedStep onFailure)
 {
-    if (!m_window)
+    // A window that is already closing (asking what to do after a failed save) closes once.
+    if (!m_window || m_unloading)
         return;
+    const QScopedValueRollback unloading(m_unloading, true);
     for (bool done = false; !done;) {
         try {
             runUnloadStep(m_window);
             done = true;
         } catch (const Failure &failure) {
+            if (onFailure == FailedStep::CloseWithoutIt)
+                break;
             // Never silently lose what was typed, and never trap the person in the window.
             switch (ErrorReport::askAfterFailedClose(m_window->windowTitle(), failure.action(), failure.reason())) {
             case ErrorReport::FailedClose::TryAgain:

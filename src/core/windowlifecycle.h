@@ -15,6 +15,9 @@ class WindowLifecycle : public QObject
 
 public:
     enum class State { NotLoaded, LoadedHidden, Shown };
+    // What a close does when the unload step fails: ask the person, or, when nobody is
+    // there (the program was told to end), close without it.
+    enum class FailedStep { Ask, CloseWithoutIt };
 
     ~WindowLifecycle() override;
 
@@ -26,7 +29,7 @@ public:
     // Runs the window's unload step, then destroys the window. When the step fails (its
     // settings cannot be saved) the person chooses: try again, close without it, or go
     // back to the window as it was, with nothing that was typed lost.
-    void unload();
+    void unload(FailedStep onFailure = FailedStep::Ask);
 
     // Destroys the window without its unload step: for a window that holds nothing of
     // the user's when the application ends.
@@ -49,4 +52,5 @@ private:
     void load();
 
     QPointer<QWidget> m_window;
+    bool m_unloading = false;
 };

@@ -5,6 +5,7 @@
 #include "core/handlerguard.h"
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"
+#include "core/terminationsignals.h"
 #include "qv1.h"
 #include "receipt/printjob.h"
 
@@ -30,10 +31,12 @@ void Startup::prepare(QApplication &app)
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&OpenWindows::instance(), &OpenWindows::lastShownWindowClosed, &app,
                      [] { PrintJob::afterAllSent(&QApplication::quit); });
-    // Logging out closes the windows as the person would, so User Setup saves what it holds.
+    // Logging out, or a signal to end, closes the windows as the person would, so User Setup
+    // saves what it holds.
+    TerminationSignals::install();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager &session) {
         runGuarded([&session] {
-            if (!OpenWindows::instance().closeAllShown())
+            if (!OpenWindows::instance().closeAllShown(WindowLifecycle::FailedStep::Ask))
                 session.cancel();
         });
     });
@@ -46,5 +49,6 @@ int Startup::run()
     PrintJob::endAll();
     OpenWindows::instance().discardAll();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TerminationSignals::endWithReceivedSignal();
     return status;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
+#include "core/terminationsignals.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 #include "store/settingsstore.h"
@@ -14,6 +15,8 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -359,6 +362,38 @@ private slots:
         // The application goes on: the main window still answers.
         SharedInstance<QV1>::get().window()->findChild<QLineEdit *>(u"Text2"_s)->setText(u"still here"_s);
         QCOMPARE(SharedInstance<QV1>::get().state(), State::Shown);
+    }
+
+    // A signal to end the program closes User Setup as its close box would: it saves what
+    // it holds, and asks nothing when the save fails (the file then stays as it was).
+    void endingSignalClosesAsThePersonWould_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("SIGTERM") << SIGTERM << true;
+        QTest::newRow("SIGINT") << SIGINT << true;
+        QTest::newRow("SIGHUP") << SIGHUP << true;
+        QTest::newRow("SIGTERM, store that cannot be written") << SIGTERM << false;
+    }
+
+    void endingSignalClosesAsThePersonWould()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, writable);
+        static const bool installed = (TerminationSignals::install(), true);
+        QVERIFY(installed);
+        const QString folder = QFileInfo(SettingsStore::filePath()).absolutePath();
+        if (!writable) // a file where the store's folder belongs
+            QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        auto &setup = SharedInstance<QVO1>::get();
+        setup.show();
+        setup.window()->findChild<QLineEdit *>(u"Text1"_s)->setText(u"typed before the signal"_s);
+        TestSupport::FailedCloseAnswers answers({u"Back"_s});
+        std::raise(signal);
+        QTRY_COMPARE(setup.state(), WindowLifecycle::State::NotLoaded);
+        QVERIFY(answers.questions.isEmpty());
+        QCOMPARE(TestSupport::storedIssuer().first(), writable ? u"typed before the signal"_s : QString());
+        QCOMPARE(QFileInfo(folder).isFile(), !writable);
     }
 };
 
