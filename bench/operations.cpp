@@ -12,11 +12,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <algorithm>
 #include <atomic>
@@ -112,6 +114,33 @@ void waitForPaint(QWidget *widget)
     widget->removeEventFilter(&probe);
 }
 
+// The resident memory of this process, in MiB.
+double residentMiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.value(1).toLongLong() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
+}
+
+// Memory over a long day: the resident memory that `cycles` runs of the step add, once 50
+// runs have warmed every cache.
+void reportGrowth(const char *what, int cycles, const std::function<void()> &step)
+{
+    const auto run = [&step](int times) {
+        for (int i = 0; i < times; ++i) {
+            step();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    run(50);
+    const double before = residentMiB();
+    run(cycles);
+    std::printf("%-52s %9.2f MiB  (%.1f to %.1f MiB)\n", what, residentMiB() - before, before, residentMiB());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -177,6 +206,17 @@ int main(int argc, char *argv[])
         if (auto *failed = qobject_cast<QMessageBox *>(window); failed && failed->isVisible())
             std::printf("  but printing failed: %s\n", qPrintable(failed->informativeText()));
     }
+
+    reportGrowth("memory added by 1000 Generate/Esc cycles", 1000, [&] {
+        generate->click();
+        waitForPaint(preview.window());
+        QTest::keyClick(preview.window(), Qt::Key_Escape);
+    });
+    reportGrowth("memory added by 1000 User Setup open/close cycles", 1000, [&] {
+        setup.show();
+        waitForPaint(setup.window());
+        QTest::keyClick(setup.window(), Qt::Key_Escape);
+    });
 
     OpenWindows::instance().discardAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QSessionManager>
 #include <QTranslator>
 
@@ -25,6 +26,11 @@ void Startup::prepare(QApplication &app)
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
     FormFaces::install();
+    // Every window is made afresh with a palette of its own, and the style keys the pixmaps it
+    // caches by palette: a closed window's pixmaps are never drawn again, yet would stay until
+    // the cache is full. The forms need a few hundred kilobytes of it; 10 MB of dead entries
+    // would pile up over a day of receipts.
+    QPixmapCache::setCacheLimit(1024);
     // Qt would not count tool windows, and would count windows only loaded hidden: the
     // run ends when the last window that the user can see has closed, once no receipt is
     // still on its way to the printer.
