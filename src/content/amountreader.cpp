@@ -2,10 +2,12 @@
 #include "amountreader.h"
 #include "icutext.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <unicode/decimfmt.h>
 #include <unicode/numfmt.h>
+#include <unicode/numsys.h>
 
 namespace {
 
@@ -66,6 +68,19 @@ QList<QString> withLookAlikes(const QString &marked)
     return symbols;
 }
 
+// A currency abbreviation, and the same with the dot people write after it ("Rs." for "Rs"),
+// longest first.
+QList<QString> withAbbreviationDots(const QList<QString> &symbols)
+{
+    QList<QString> withDots;
+    for (const QString &symbol : symbols) {
+        if (symbol.size() > 1)
+            withDots += symbol + u'.';
+        withDots += symbol;
+    }
+    return withDots;
+}
+
 } // namespace
 
 AmountReader::AmountReader(const icu::Locale &locale)
@@ -76,15 +91,26 @@ AmountReader::AmountReader(const icu::Locale &locale)
     if (U_FAILURE(status) || !decimalFormat)
         return; // reads nothing: every text is shown as typed
     const icu::DecimalFormatSymbols &symbols = *decimalFormat->getDecimalFormatSymbols();
-    auto symbol = [&symbols](icu::DecimalFormatSymbols::ENumberFormatSymbol which) {
-        return fromIcu(symbols.getConstSymbol(which));
+    auto symbol = [](const icu::DecimalFormatSymbols &of, icu::DecimalFormatSymbols::ENumberFormatSymbol which) {
+        return fromIcu(of.getConstSymbol(which));
     };
-    m_decimal = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetarySeparatorSymbol));
-    m_grouping = withLookAlikes(symbol(icu::DecimalFormatSymbols::kMonetaryGroupingSeparatorSymbol));
-    m_minus = {withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kMinusSignSymbol)), QStringLiteral("-")};
-    m_plus = {withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kPlusSignSymbol)), QStringLiteral("+")};
-    m_currency = withLookAlikes(symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
-    m_currency += withoutBidiMarks(symbol(icu::DecimalFormatSymbols::kIntlCurrencySymbol));
+    auto separators = [&symbol](const icu::DecimalFormatSymbols &of) {
+        return Separators{withLookAlikes(symbol(of, icu::DecimalFormatSymbols::kMonetarySeparatorSymbol)),
+                          withLookAlikes(symbol(of, icu::DecimalFormatSymbols::kMonetaryGroupingSeparatorSymbol))};
+    };
+    m_ownDigits = separators(symbols);
+    const std::unique_ptr<icu::NumberingSystem> latin(icu::NumberingSystem::createInstanceByName("latn", status));
+    const icu::DecimalFormatSymbols latinSymbols(locale, *latin, status);
+    m_latinDigits = U_SUCCESS(status) ? separators(latinSymbols) : m_ownDigits;
+    m_minus = {withoutBidiMarks(symbol(symbols, icu::DecimalFormatSymbols::kMinusSignSymbol)), QStringLiteral("-")};
+    m_plus = {withoutBidiMarks(symbol(symbols, icu::DecimalFormatSymbols::kPlusSignSymbol)), QStringLiteral("+")};
+    m_currency = withAbbreviationDots(withLookAlikes(symbol(symbols, icu::DecimalFormatSymbols::kCurrencySymbol)));
+    m_currency += withoutBidiMarks(symbol(symbols, icu::DecimalFormatSymbols::kIntlCurrencySymbol));
+    // Where the decimal separator is a currency sign (the cifrão of Cape Verde), one that
+    // stands first is that sign: "$1250" is 1250 escudos, not 0$1250.
+    const QString decimalSign = m_ownDigits.decimal.first();
+    if (decimalSign.size() == 1 && decimalSign.front().category() == QChar::Symbol_Currency)
+        m_currency += decimalSign;
     m_primaryGroup = decimalFormat->getGroupingSize();
     const int secondary = decimalFormat->getSecondaryGroupingSize();
     m_secondaryGroup = secondary > 0 ? secondary : m_primaryGroup;
@@ -110,6 +136,9 @@ std::optional<QString> AmountReader::decimal(QStringView typed) const
 
 std::optional<QString> AmountReader::digits(QStringView number, bool negative) const
 {
+    const bool latinDigits = std::none_of(number.cbegin(), number.cend(),
+                                          [](QChar c) { return c.isDigit() && c.unicode() > u'9'; });
+    const Separators &separators = latinDigits ? m_latinDigits : m_ownDigits;
     QList<QString> groups{QString()}; // the integer digits, split where a grouping separator stood
     QString fraction;
     bool inFraction = false;
@@ -117,10 +146,10 @@ std::optional<QString> AmountReader::digits(QStringView number, bool negative) c
         if (number.at(i).isDigit()) {
             (inFraction ? fraction : groups.last()) += QChar(u'0' + number.at(i).digitValue());
             ++i;
-        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, m_decimal)) {
+        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, separators.decimal)) {
             inFraction = true;
             i += length;
-        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, m_grouping)) {
+        } else if (qsizetype length = inFraction ? 0 : matchAt(number, i, separators.grouping)) {
             groups.append(QString());
             i += length;
         } else {

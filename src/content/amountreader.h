@@ -20,7 +20,11 @@
 //   of 1 up to that size that does not start with 0, and none in the fraction. A number
 //   typed without grouping reads whatever its length.
 // Look-alikes people type for a symbol their keyboard lacks count as the symbol: a space
-// for a no-break space, ' for ’, ¥ for ￥, "." for the Arabic decimal separator.
+// for a no-break space, ' for ’, ¥ for ￥, "." for the Arabic decimal separator. Latin digits
+// take the separators that the locale's people use with Latin digits (in Pashto "100.000" is
+// a hundred thousand), the locale's own digits its own separators. A currency abbreviation
+// keeps the dot people write after it ("Rs.500" is five hundred rupees), and where the
+// decimal separator is a currency sign ($ in Cape Verde), one written first is that sign.
 // So under US English "1,250.5" and "1250.5" read, while "12,50" and "0,5" (a decimal
 // typed the European way) do not: they are shown as typed, never as a larger amount.
 class AmountReader
@@ -32,11 +36,18 @@ public:
     std::optional<QString> decimal(QStringView typed) const;
 
 private:
+    // The separators that go with one set of digits.
+    struct Separators
+    {
+        QList<QString> decimal;
+        QList<QString> grouping;
+    };
+
     std::optional<QString> digits(QStringView number, bool negative) const;
     bool groupedCorrectly(const QList<QString> &groups) const;
 
-    QList<QString> m_decimal;
-    QList<QString> m_grouping;
+    Separators m_ownDigits;
+    Separators m_latinDigits;
     QList<QString> m_minus;
     QList<QString> m_plus;
     QList<QString> m_currency;

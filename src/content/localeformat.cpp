@@ -93,6 +93,18 @@ QLocale resolvedLocale(const QString &posixName)
     const QLocale locale(posixName); // "de" becomes de_DE; names Qt does not know become C
     if (locale.language() == QLocale::C)
         return QLocale(QLocale::English, QLocale::UnitedStates);
+    // Qt reads no modifier; those that name a script choose how the language is written
+    // (sr_RS@latin is Serbian in Latin letters).
+    static const std::pair<QStringView, QLocale::Script> scripts[] = {
+        {u"latin", QLocale::LatinScript},
+        {u"cyrillic", QLocale::CyrillicScript},
+        {u"devanagari", QLocale::DevanagariScript},
+    };
+    const qsizetype at = posixName.indexOf(u'@');
+    for (const auto &[modifier, script] : scripts) {
+        if (at >= 0 && QStringView(posixName).mid(at + 1) == modifier)
+            return QLocale(locale.language(), script, locale.territory());
+    }
     return locale;
 }
 

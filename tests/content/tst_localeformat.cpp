@@ -95,6 +95,19 @@ private slots:
             {"EG ASCII point", "ar_EG.UTF-8", u"12.5", u"\u200F١٢٫٥٠\u00A0ج.م.\u200F"},
             {"EG own grouping", "ar_EG.UTF-8", u"١٬٢٥٠", u"\u200F١٬٢٥٠٫٠٠\u00A0ج.م.\u200F"},
             {"EG words", "ar_EG.UTF-8", u"خمسة", u"خمسة"},
+            {"EG Latin digits, grouped as in Egypt", "ar_EG.UTF-8", u"1,250.5", u"\u200F١٬٢٥٠٫٥٠\u00A0ج.م.\u200F"},
+            // Latin digits grouped with a point, as in Pashto, Lebanon and Mauritania
+            {"PS Latin thousands", "ps_AF.UTF-8", u"100.000", u"؋\u00A0۱۰۰٬۰۰۰"},
+            {"LB Latin thousands", "ar_LB.UTF-8", u"1.500", u"\u200F١٬٥٠٠\u00A0ل.ل.\u200F"},
+            {"MR Latin decimal comma", "ar_MR.UTF-8", u"12,5", u"\u200F١٢٫٥٠\u00A0أ.م."},
+            // currency abbreviations written with their dot, and a sign that is a separator
+            {"PK rupees with a dot", "en_PK.UTF-8", u"Rs.500", u"Rs\u00A0500.00"},
+            {"KE shillings with a dot", "en_KE.UTF-8", u"Ksh.500", u"Ksh\u00A0500.00"},
+            {"PE soles with a dot", "es_PE.UTF-8", u"S/.500", u"S/\u00A0500.00"},
+            {"US dollar before a point", "en_US.UTF-8", u"$.50", u"$0.50"},
+            {"CV escudo sign first", "pt_CV.UTF-8", u"$1250", u"1250$00\u00A0\u200B"},
+            // script modifiers
+            {"Uzbek in Cyrillic letters", "uz_UZ@cyrillic", u"1250,5", u"1\u00A0250,50\u00A0сўм"},
             // locale names
             {"language only", "de", u"12,5", u"12,50\u00A0€"},
             {"language and encoding", "de.UTF-8", u"12,5", u"12,50\u00A0€"},
