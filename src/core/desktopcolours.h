@@ -3,12 +3,15 @@
 
 #include <QColor>
 
+#include <initializer_list>
+
 class QWidget;
 
 // The colours of the forms on the user's desktop. The system colours they name come from
 // the palette role that plays that part there, so a dark desktop theme gives dark windows;
 // a colour the forms fix (a white amount box, blue User Setup text) gets a partner, or a
-// shade of itself, that keeps its text readable (at least 4.5:1, as WCAG AA asks).
+// shade of itself, that keeps its text readable (7:1, so that even the anti-aliased edges of
+// small letters keep the 4.5:1 that WCAG AA asks).
 namespace DesktopColours {
 
 enum class SystemColour {
@@ -28,5 +31,9 @@ void fixText(QWidget *widget, const QColor &text);
 
 double contrast(const QColor &a, const QColor &b);
 QColor readableOn(const QColor &wanted, const QColor &background);
+
+// The colour nearest to wanted, shaded as little as needed, that keeps the contrast ratio
+// against every one of the backgrounds.
+QColor distinctFrom(const QColor &wanted, std::initializer_list<QColor> backgrounds, double ratio);
 
 } // namespace DesktopColours

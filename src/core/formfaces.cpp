@@ -5,6 +5,11 @@
 #include <QFont>
 #include <QLineEdit>
 
+QFont FormFaces::formFace()
+{
+    return QFont(QStringLiteral("MS Sans Serif"), 8);
+}
+
 void FormFaces::useTextBoxFont(QWidget *form)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -24,9 +29,5 @@ void FormFaces::install()
     // A titling face is classic serif capitals; the about dialog asks for capitals itself.
     QFont::insertSubstitutions(QStringLiteral("Perpetua Titling MT"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    // Menus, tooltips and message boxes in the forms' face too.
-    const QFont formFace(QStringLiteral("MS Sans Serif"), 8);
-    QApplication::setFont(formFace);
-    for (const char *kind : {"QMenuBar", "QMenu", "QTipLabel", "QMessageBox"})
-        QApplication::setFont(formFace, kind);
+    QApplication::setFont(formFace());
 }

@@ -32,7 +32,9 @@ void FrameBox::paintEvent(QPaintEvent *)
         return;
     const QRect caption(captionLeft, 0, fontMetrics().horizontalAdvance(title()) + 2 * captionPadding,
                         fontMetrics().height());
-    painter.fillRect(caption, palette().window());
+    // The caption interrupts the line with the colour around the frame, not its own.
+    const QWidget *around = parentWidget() ? parentWidget() : this;
+    painter.fillRect(caption, around->palette().brush(around->backgroundRole()));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }

@@ -4,8 +4,8 @@
 #include <QGroupBox>
 
 // A frame drawn as the forms expect: the caption sits on the top border line near its left
-// end, the line runs at half the caption's height, and the inside shows the frame's own
-// background. (Qt's group box puts the line below the caption, across the first row of
+// end, on the colour around the frame, the line runs at half the caption's height, and the
+// inside shows the frame's own background. (Qt's group box puts the line below the caption, across the first row of
 // controls that the forms place 16 pixels down.)
 class FrameBox : public QGroupBox
 {

@@ -2,6 +2,7 @@
 #include "startup.h"
 
 #include "core/formfaces.h"
+#include "core/formstyle.h"
 #include "core/handlerguard.h"
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"
@@ -26,6 +27,7 @@ void Startup::prepare(QApplication &app)
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
     FormFaces::install();
+    FormStyle::install();
     // Every window is made afresh with a palette of its own, and the style keys the pixmaps it
     // caches by palette: a closed window's pixmaps are never drawn again, yet would stay until
     // the cache is full. The forms need a few hundred kilobytes of it; 10 MB of dead entries

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // What a person sees of each window, under a light and a dark desktop palette (and, run
-// again with QT_SCALE_FACTOR=2, on a doubled screen): every fixed caption fits its box, no
-// frame's border line runs through a control, and every text reads (4.5:1 or better).
+// again with QT_SCALE_FACTOR 1.25, 1.5 and 2, on scaled screens): every fixed caption fits its
+// box, every border is drawn and no frame's border line runs through a control, every text
+// reads (its ink 4.5:1 or better against what is painted beside it), and the outlines of
+// text boxes and option buttons stand out (3:1) from both sides of them.
 #include "about/qvabout1.h"
 #include "core/desktopcolours.h"
 #include "core/formfaces.h"
+#include "core/formstyle.h"
 #include "core/framebox.h"
 #include "main/qv1.h"
 #include "receipt/qvrp.h"
@@ -18,6 +21,7 @@
 #include <QSettings>
 #include <QStyle>
 #include <QTabWidget>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <memory>
@@ -73,11 +77,42 @@ int roomForCaption(QWidget *control)
     return label->contentsRect().width() - qMax(label->indent(), 0) - 2 * label->margin();
 }
 
-QColor pixelAt(const QImage &image, QWidget *window, QWidget *control, QPoint point)
+QColor pixelAt(const QImage &image, QPointF inWindow)
 {
-    const QPoint inWindow = control->mapTo(window, point);
+    const QPoint device = (inWindow * image.devicePixelRatio()).toPoint();
+    return image.pixelColor(qBound(0, device.x(), image.width() - 1), qBound(0, device.y(), image.height() - 1));
+}
+
+// How far the device pixel on the way from one point to another (in a control) that stands
+// out most from both ends stands out from the nearer: a line drawn between them, or nothing.
+double standsOut(const QImage &image, QWidget *control, QPointF from, QPointF to)
+{
     const qreal scale = image.devicePixelRatio();
-    return image.pixelColor(int(inWindow.x() * scale), int(inWindow.y() * scale));
+    const QPoint a = (QPointF(control->mapTo(control->window(), from.toPoint())) * scale).toPoint();
+    const QPoint b = (QPointF(control->mapTo(control->window(), to.toPoint())) * scale).toPoint();
+    const auto device = [&image](QPoint p) {
+        return image.pixelColor(qBound(0, p.x(), image.width() - 1), qBound(0, p.y(), image.height() - 1));
+    };
+    const int steps = qMax(qAbs(b.x() - a.x()), qAbs(b.y() - a.y()));
+    double most = 1;
+    for (int i = 1; i < steps; ++i) {
+        const QColor c = device(a + (b - a) * i / steps);
+        most = qMax(most, qMin(DesktopColours::contrast(c, device(a)), DesktopColours::contrast(c, device(b))));
+    }
+    return most;
+}
+
+// The contrast of a text's ink, the pixel in its area most distinct from the blank one beside it.
+double inkContrast(const QImage &image, QWidget *control, QRect area, QPoint blank)
+{
+    const QColor background = pixelAt(image, control->mapTo(control->window(), blank));
+    double most = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            most = qMax(most, DesktopColours::contrast(pixelAt(image, control->mapTo(control->window(), QPoint(x, y))),
+                                                       background));
+    }
+    return most;
 }
 
 } // namespace
@@ -87,7 +122,11 @@ class TestRendering : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FormFaces::install(); }
+    void initTestCase()
+    {
+        FormFaces::install();
+        FormStyle::install();
+    }
 
     void window_data()
     {
@@ -132,24 +171,54 @@ private slots:
         for (FrameBox *frame : shown->findChildren<FrameBox *>()) {
             const int captionEnd = 6 + frame->fontMetrics().horizontalAdvance(frame->title()) + 4;
             QVERIFY2(captionEnd < frame->width(), qPrintable(frame->title()));
+            QVERIFY2(inkContrast(image, frame, QRect(6, 1, captionEnd - 6, frame->fontMetrics().height() - 2),
+                                 QPoint(7, 0)) >= 4.5, qPrintable(frame->title()));
+            // Above the border line, the caption sits on the colour around the frame.
+            QVERIFY2(inkContrast(image, frame, QRect(7, 1, 1, 1), QPoint(-3, 1)) < 1.05, qPrintable(frame->title()));
             for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 const QRect inside = frame->rect().adjusted(2, frame->borderTop() + 2, -2, -2);
                 QVERIFY2(inside.contains(control->geometry()),
                          qPrintable(u"%1 crosses the border of %2"_s.arg(control->objectName(), frame->title())));
             }
         }
-        // Foreground against the background as painted, beside the text.
+        // Every border is drawn: the frames' and the tab page's bottom and right edges.
+        for (QWidget *box : controls) {
+            if (!qobject_cast<FrameBox *>(box) && !qobject_cast<QTabWidget *>(box))
+                continue;
+            const QPointF middle(box->width() / 2.0, box->height() / 2.0);
+            QVERIFY2(standsOut(image, box, {middle.x(), box->height() - 6.0}, {middle.x(), box->height() + 2.0}) >= 1.3,
+                     qPrintable(box->objectName()));
+            QVERIFY2(standsOut(image, box, {box->width() - 6.0, middle.y()}, {box->width() + 2.0, middle.y()}) >= 1.3,
+                     qPrintable(box->objectName()));
+        }
+        // Text against what is painted beside it; the outlines of the boxes people fill in.
         for (QWidget *control : controls) {
             auto *field = qobject_cast<QLineEdit *>(control);
             auto *label = qobject_cast<QLabel *>(control);
-            if (!control->isVisible() || !(field || (label && !label->text().isEmpty())))
+            auto *option = qobject_cast<QRadioButton *>(control);
+            if (!control->isVisible())
                 continue;
-            const QColor text = control->palette().color(field ? QPalette::Text : control->foregroundRole());
-            const QColor background = pixelAt(image, shown.get(), control,
-                                              field ? QPoint(control->width() - 4, control->height() / 2)
-                                                    : label->contentsRect().topRight());
-            QVERIFY2(DesktopColours::contrast(text, background) >= 4.5,
-                     qPrintable(u"%1: %2 on %3"_s.arg(control->objectName(), text.name(), background.name())));
+            if (label && !label->text().isEmpty()) {
+                const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()),
+                                                                      label->text());
+                QVERIFY2(inkContrast(image, label, text & label->contentsRect(), label->contentsRect().topLeft()) >= 4.5,
+                         qPrintable(label->objectName()));
+            }
+            if (field) {
+                const int middle = field->height() / 2;
+                QVERIFY2(inkContrast(image, field, field->rect().adjusted(3, 3, -3, -3), {field->width() - 4, middle})
+                                 >= 4.5, qPrintable(field->objectName()));
+                QVERIFY2(standsOut(image, field, {field->width() - 4.0, -3.0}, {field->width() - 4.0, 3.0}) >= 3,
+                         qPrintable(field->objectName()));
+            }
+            if (option) {
+                QStyleOptionButton style;
+                style.initFrom(option);
+                const QRect circle = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+                const qreal centre = circle.center().y() + 0.5;
+                QVERIFY2(standsOut(image, option, {circle.left() - 2.0, centre}, {circle.left() + 3.0, centre}) >= 3,
+                         qPrintable(option->objectName()));
+            }
         }
     }
 };
