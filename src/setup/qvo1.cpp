@@ -4,6 +4,7 @@
 
 #include "core/desktopcolours.h"
 #include "core/formfaces.h"
+#include "base/failure.h"
 #include "core/handlerguard.h"
 #include "store/issuerkeys.h"
 #include "store/settingsstore.h"
@@ -12,12 +13,27 @@
 
 namespace {
 
-// The text box in which each of the Issuer details is typed.
-const std::pair<QString IssuerDetails::*, QLineEdit *Ui::QVO1::*> textBoxes[] = {
-    {&IssuerDetails::name, &Ui::QVO1::Text1},  {&IssuerDetails::street, &Ui::QVO1::Text2},
-    {&IssuerDetails::city, &Ui::QVO1::Text3},  {&IssuerDetails::state, &Ui::QVO1::Text4},
-    {&IssuerDetails::zip, &Ui::QVO1::Text5},
+// The text box in which each of the Issuer details is typed, and the caption beside it.
+struct Field
+{
+    QString IssuerDetails::*detail;
+    QLineEdit *Ui::QVO1::*textBox;
+    QLabel *Ui::QVO1::*caption;
 };
+
+const Field fields[] = {
+    {&IssuerDetails::name, &Ui::QVO1::Text1, &Ui::QVO1::Label1},
+    {&IssuerDetails::street, &Ui::QVO1::Text2, &Ui::QVO1::Label2},
+    {&IssuerDetails::city, &Ui::QVO1::Text3, &Ui::QVO1::Label3},
+    {&IssuerDetails::state, &Ui::QVO1::Text4, &Ui::QVO1::Label4},
+    {&IssuerDetails::zip, &Ui::QVO1::Text5, &Ui::QVO1::Label5},
+};
+
+const Field &fieldFor(QString IssuerDetails::*detail)
+{
+    return *std::find_if(std::cbegin(fields), std::cend(fields),
+                         [detail](const Field &field) { return field.detail == detail; });
+}
 
 } // namespace
 
@@ -41,32 +57,42 @@ QVO1::~QVO1() = default;
 IssuerDetails QVO1::issuerDetails() const
 {
     IssuerDetails details;
-    for (const auto &[field, textBox] : textBoxes)
-        details.*field = (ui.get()->*textBox)->text();
+    for (const Field &field : fields)
+        details.*field.detail = (ui.get()->*field.textBox)->text();
     return details;
 }
 
-QLineEdit *QVO1::textBoxFor(QString IssuerDetails::*field) const
+// A store access for one field. Its failure names the field by its caption, as the person
+// knows it, rather than by the store's key.
+void QVO1::accessStore(QString IssuerDetails::*detail, const char *action,
+                       const std::function<void(QLineEdit *)> &access)
 {
-    const auto row = std::find_if(std::cbegin(textBoxes), std::cend(textBoxes),
-                                  [field](const auto &candidate) { return candidate.first == field; });
-    return ui.get()->*row->second;
+    const Field &field = fieldFor(detail);
+    try {
+        access(ui.get()->*field.textBox);
+    } catch (const Failure &failure) {
+        throw Failure(tr(action).arg((ui.get()->*field.caption)->text(), SettingsStore::filePath()), failure.reason());
+    }
 }
 
 void QVO1::loadsettings()
 {
     for (const IssuerKeys::Key &key : IssuerKeys::keys) {
-        QLineEdit *field = textBoxFor(key.field);
-        field->setText(SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read));
-        field->setCursorPosition(0); // a long value shows its start
+        accessStore(key.field, QT_TR_NOOP("Reading \u201C%1\u201D from %2"), [&key](QLineEdit *textBox) {
+            textBox->setText(SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read));
+            textBox->setCursorPosition(0); // a long value shows its start
+        });
     }
 }
 
 void QVO1::savesettings()
 {
-    for (const IssuerKeys::Key &key : IssuerKeys::keys)
-        SettingsStore::saveSetting(SettingsStore::applicationName(), IssuerKeys::section, key.written,
-                                   textBoxFor(key.field)->text());
+    for (const IssuerKeys::Key &key : IssuerKeys::keys) {
+        accessStore(key.field, QT_TR_NOOP("Saving \u201C%1\u201D to %2"), [&key](QLineEdit *textBox) {
+            SettingsStore::saveSetting(SettingsStore::applicationName(), IssuerKeys::section, key.written,
+                                       textBox->text());
+        });
+    }
 }
 
 void QVO1::closeDialog()

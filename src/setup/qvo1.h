@@ -5,6 +5,7 @@
 #include "core/sharedinstance.h"
 #include "core/toolwindow.h"
 
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -30,7 +31,7 @@ public:
 private:
     friend class SharedInstance<QVO1>;
 
-    QLineEdit *textBoxFor(QString IssuerDetails::*field) const;
+    void accessStore(QString IssuerDetails::*detail, const char *action, const std::function<void(QLineEdit *)> &access);
     void loadsettings();
     void savesettings();
     void closeDialog();

@@ -308,6 +308,7 @@ private slots:
         button("Command1")->click();
 
         QVERIFY2(person.questions.value(0).contains(u"is full: the file needs"_s), qPrintable(person.questions.value(0)));
+        QVERIFY(person.questions.value(0).startsWith(u"Saving \u201CName\u201D to "_s)); // the field as the person knows it
         QCOMPARE(dialog().state(), State::Shown);
         QCOMPARE(field(u"Text1"_s)->text().size(), 1 << 20);
         QVERIFY(file.open(QIODevice::ReadOnly));
