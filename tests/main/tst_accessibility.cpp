@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +97,21 @@ private slots:
             QCOMPARE(accessible->role(), QAccessible::StaticText);
             QCOMPARE(accessible->text(QAccessible::Name), spoken);
         }
+    }
+
+    // Only the control with the focus says so: the current tab only while the tabs have it.
+    void onlyTheFocusedControlReportsFocus()
+    {
+        SharedInstance<QV1>::get().show();
+        QV1 *main = SharedInstance<QV1>::get().window();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *bar = main->findChild<QTabBar *>();
+        QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(tabs->childCount(), 2);
+        QCOMPARE(tabs->child(1)->text(QAccessible::Name), u"Address"_s);
+        QVERIFY(tabs->child(0)->state().selected && !tabs->child(0)->state().focused); // the focus is in Text7
+        bar->setFocus();
+        QVERIFY(tabs->child(0)->state().focused && !tabs->child(1)->state().focused);
     }
 
     // The secondary windows stay shown without an owner, and are announced as dialogs.
