@@ -10,6 +10,12 @@ appstreamcli validate --pedantic --no-net "$build/packaging/example.quorvel.quor
 cd "$build"
 cpack -G DEB >/dev/null
 package=$(ls -t quorvel_*.deb | head -n 1)
+# A package of the same commit built at another time is the same, byte for byte: here, from
+# the same files with new times.
+built=$(sha256sum < "$package")
+find bin lib packaging -type f -exec touch {} +
+cpack -G DEB >/dev/null
+[ "$(sha256sum < "$package")" = "$built" ] || { echo "$package differs when built again from the same files"; exit 1; }
 contents=$(dpkg-deb -c "$package")
 for path in ./usr/bin/quorvel ./usr/share/applications/example.quorvel.quorvel.desktop \
             ./usr/share/metainfo/example.quorvel.quorvel.metainfo.xml ./usr/share/man/man1/quorvel.1.gz \
@@ -31,6 +37,8 @@ done
 [ -f "$unpacked/usr/$module" ] || { echo "missing from $package: /usr/$module, where the program looks"; exit 1; }
 depends=$(dpkg-deb -f "$package" Depends)
 grep -q 'fonts-liberation' <<<"$depends" || { echo "Depends lacks the forms' face: $depends"; exit 1; }
+grep -q 'StartupWMClass=quorvel' "$packaging/example.quorvel.quorvel.desktop" \
+    || { echo "the desktop entry does not name the window class, quorvel"; exit 1; }
 # Run as root (CI), lintian wants to know that this is deliberate.
 findings=$(lintian --allow-root -EvI --pedantic --no-tag-display-limit "$package" 2>&1 | grep -E '^[EWIPX]: ' || true)
 if [ -n "$findings" ]; then
