@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString locales[] = {QStringLiteral("en_US"), QStringLiteral("de_DE"), QStringLiteral("fr_FR"),
                                       QStringLiteral("ja_JP"), QStringLiteral("de_CH"), QStringLiteral("en_IN"),
                                       QStringLiteral("ar_EG"), QStringLiteral("C"),
-                                      QStringLiteral("hi_IN"), QStringLiteral("de"), QStringLiteral("xx_YY")};
+                                      QStringLiteral("hi_IN"), QStringLiteral("de"), QStringLiteral("xx_YY"),
+                                      QStringLiteral("ps_AF"), QStringLiteral("ar_LB"), QStringLiteral("pt_CV"),
+                                      QStringLiteral("en_PK"), QStringLiteral("uz_UZ@cyrillic")};
     static const QRegularExpression exactDecimal(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
     if (size == 0)
         return 0;
