@@ -140,7 +140,8 @@ void fixBackground(QWidget *textBox, const QColor &background)
         QPalette palette = textBox->palette();
         const QColor text = QApplication::palette(textBox).color(QPalette::Text);
         palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Text, contrast(text, background) >= readableContrast ? text : extremeFor(background));
+        const bool readable = contrast(text, background) >= readableContrast;
+        palette.setColor(QPalette::Text, readable ? text : extremeFor(background));
         textBox->setPalette(palette);
     });
 }

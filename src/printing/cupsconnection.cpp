@@ -18,8 +18,7 @@ int seconds(const PrintWait &wait)
 
 QString noAnswerInTime(const PrintWait &wait)
 {
-    return CupsConnection::tr("The print system at %1 did not answer within %n seconds.",
-                                       nullptr, seconds(wait))
+    return CupsConnection::tr("The print system at %1 did not answer within %n seconds.", nullptr, seconds(wait))
             .arg(CupsConnection::server());
 }
 
@@ -80,10 +79,10 @@ void CupsConnection::connect()
         m_http = httpConnect2(host.constData(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, slice, nullptr);
         if (m_http)
             return;
-        // Refused, or no such host or socket: no amount of waiting helps.
+        // Refused, or no such host or socket: no amount of waiting helps. (libcups names no
+        // true reason for it.)
         if (attempt.elapsed() < slice)
-            failPrinting(CupsConnection::tr("The print system at %1 cannot be reached: %2")
-                                 .arg(server(), QString::fromUtf8(cupsLastErrorString())));
+            failPrinting(CupsConnection::tr("The print system at %1 cannot be reached.").arg(server()));
     }
 }
 
@@ -127,9 +126,9 @@ void CupsConnection::failRequest(bool documentSent)
 {
     if (m_wait.over() && documentSent)
         failPrinting(CupsConnection::tr("The receipt went to the print system at %1, which did not confirm it "
-                                                 "within %n seconds. Look at the printer's queue (lpstat -o) before "
-                                                 "printing it again.",
-                                                 nullptr, seconds(m_wait))
+                                        "within %n seconds. Look at the printer's queue (lpstat -o) before "
+                                        "printing it again.",
+                                        nullptr, seconds(m_wait))
                              .arg(server()));
     if (m_wait.cancelled)
         throw PrintCancelled();

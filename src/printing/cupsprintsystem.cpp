@@ -83,7 +83,8 @@ QString chosenDefault()
             return name;
     }
     const QString serverRoot = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
-    const QStringList files{serverRoot + QStringLiteral("/lpoptions"), QDir::homePath() + QStringLiteral("/.cups/lpoptions")};
+    const QStringList files{serverRoot + QStringLiteral("/lpoptions"),
+                            QDir::homePath() + QStringLiteral("/.cups/lpoptions")};
     QString chosen;
     for (const QString &path : files) {
         QFile options(path);
@@ -103,8 +104,8 @@ QString serverDefault(CupsConnection &connection)
     const Ipp answer = connection.request(ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), QStringLiteral("/"));
     const QString name = attributeText(answer.get(), "printer-name");
     if (ippGetStatusCode(answer.get()) == IPP_STATUS_ERROR_NOT_FOUND || (!refused(answer) && name.isEmpty()))
-        failPrinting(CupsPrintSystem::tr("No default printer is set up at the print system at %1. Choose one (lpstat -d shows "
-                                "it).")
+        failPrinting(CupsPrintSystem::tr("No default printer is set up at the print system at %1. Choose one "
+                                         "(lpstat -d shows it).")
                              .arg(CupsConnection::server()));
     if (refused(answer))
         failPrinting(CupsPrintSystem::tr("The print system at %1 did not name its default printer: %2")
@@ -139,7 +140,8 @@ QPageLayout defaultPaper(ipp_t *printer)
     QMarginsF margins(6.35, 6.35, 6.35, 6.35); // a quarter inch, where the printer does not say
     if (ipp_t *media = collection(printer, "media-col-default")) {
         if (ipp_t *dimensions = collection(media, "media-size"))
-            size = QSizeF(attributeInteger(dimensions, "x-dimension", 0), attributeInteger(dimensions, "y-dimension", 0))
+            size = QSizeF(attributeInteger(dimensions, "x-dimension", 0),
+                          attributeInteger(dimensions, "y-dimension", 0))
                     / 100;
         const int left = attributeInteger(media, "media-left-margin", -1);
         if (left >= 0)
@@ -199,13 +201,16 @@ JobProgress CupsPrintSystem::progress(const SentJob &job, const PrintWait &wait)
     case IPP_JSTATE_COMPLETED:
         return {true, QString()};
     case IPP_JSTATE_HELD:
-        return {true, CupsPrintSystem::tr("The print system holds the receipt for \u201C%1\u201D: %2").arg(job.printer, why)};
+        return {true, CupsPrintSystem::tr("The print system holds the receipt for \u201C%1\u201D: %2")
+                              .arg(job.printer, why)};
     case IPP_JSTATE_STOPPED:
-        return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped printing the receipt: %2").arg(job.printer, why)};
+        return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped printing the receipt: %2")
+                              .arg(job.printer, why)};
     case IPP_JSTATE_CANCELED:
         return {true, CupsPrintSystem::tr("The receipt for \u201C%1\u201D was cancelled: %2").arg(job.printer, why)};
     case IPP_JSTATE_ABORTED:
-        return {true, CupsPrintSystem::tr("The print system gave up the receipt for \u201C%1\u201D: %2").arg(job.printer, why)};
+        return {true, CupsPrintSystem::tr("The print system gave up the receipt for \u201C%1\u201D: %2")
+                              .arg(job.printer, why)};
     default:
         break;
     }

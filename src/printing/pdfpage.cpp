@@ -73,7 +73,8 @@ QByteArray pdfPage(const PrintedPage &page, const QPageLayout &paper, const QStr
             font.setPointSizeF(line.points);
             qreal left = 0;
             for (const QString &item : line.items) {
-                const std::optional<qreal> advance = drawItem(painter, font, QPointF(left, top), writer.width() - left, item);
+                const std::optional<qreal> advance =
+                        drawItem(painter, font, QPointF(left, top), writer.width() - left, item);
                 if (!advance)
                     break;
                 left += *advance;

@@ -137,7 +137,8 @@ void PrintJob::follow(const PrintSystem &system, const SentJob &job)
                 continue;
             if (!progress.notPrinted.isEmpty()) {
                 const Failure notPrinted = printingFailure(progress.notPrinted);
-                QMetaObject::invokeMethod(this, [notPrinted] { ErrorReport::show(notPrinted.action(), notPrinted.reason()); });
+                QMetaObject::invokeMethod(
+                        this, [notPrinted] { ErrorReport::show(notPrinted.action(), notPrinted.reason()); });
             }
             return;
         } catch (...) {

@@ -23,6 +23,12 @@
 
 namespace {
 
+// The store's words for what went wrong.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+};
+
 constexpr int lockTimeoutMs = 10'000;
 // Five short entries make a few hundred bytes; anything this large is not a settings file,
 // and the program never writes one.
@@ -61,7 +67,7 @@ QString linkedFile(const QString &path)
 // The settings file as a person should read of it: where it is, and where its link leads.
 QString described(const QString &path, const QString &file)
 {
-    return file == path ? path : QCoreApplication::translate("SettingsStore", "%1 (a link to %2)").arg(path, file);
+    return file == path ? path : Text::tr("%1 (a link to %2)").arg(path, file);
 }
 
 // The file's status, or nothing if there is no file; throws if it is not a regular file or
@@ -72,13 +78,13 @@ std::optional<struct stat> checkedStatus(const QString &action, const QString &f
     if (::stat(QFile::encodeName(file).constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) // a file in place of a folder on the way: no store yet
             return std::nullopt;
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be examined: %2").arg(file, systemError(errno)));
+        throw Failure(action, Text::tr("%1 cannot be examined: %2").arg(file, systemError(errno)));
     }
     if (!S_ISREG(status.st_mode))
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 is not a regular file.").arg(file));
+        throw Failure(action, Text::tr("%1 is not a regular file.").arg(file));
     if (status.st_size > largestFile)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 is %2 bytes long, more than the %3 bytes a settings file may have; it was "
-                                 "neither read nor changed.")
+        throw Failure(action, Text::tr("%1 is %2 bytes long, more than the %3 bytes a settings file may have; it "
+                                       "was neither read nor changed.")
                                       .arg(file, bytes(status.st_size), bytes(largestFile)));
     return status;
 }
@@ -91,7 +97,7 @@ QByteArray readContent(const QString &action, const QString &path, const std::op
     QFile file(path);
     const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be read: %2").arg(path, file.errorString()));
+        throw Failure(action, Text::tr("%1 cannot be read: %2").arg(path, file.errorString()));
     return content;
 }
 
@@ -101,9 +107,9 @@ QString writeFailureReason(const QFile &file, qint64 needed)
     const QString folder = QFileInfo(file.fileName()).absolutePath();
     const qint64 available = QStorageInfo(folder).bytesAvailable();
     if (available >= 0 && available < needed)
-        return QCoreApplication::translate("SettingsStore", "The disk that holds %1 is full: the file needs %2 bytes and %3 are free.")
+        return Text::tr("The disk that holds %1 is full: the file needs %2 bytes and %3 are free.")
                 .arg(folder, bytes(needed), bytes(available));
-    return QCoreApplication::translate("SettingsStore", "A file in %1 cannot be written: %2").arg(folder, file.errorString());
+    return Text::tr("A file in %1 cannot be written: %2").arg(folder, file.errorString());
 }
 
 // Temporary files of a save, beside the file they are to replace.
@@ -118,7 +124,8 @@ QString savingPrefix(const QString &file)
 void removeAbandonedSaves(const QString &file)
 {
     QDir folder = QFileInfo(file).absoluteDir();
-    for (const QString &name : folder.entryList({savingPrefix(file) + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+    const QStringList saves = folder.entryList({savingPrefix(file) + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : saves) {
         const int fd = ::open(QFile::encodeName(folder.filePath(name)).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
         if (fd >= 0 && lockOpenFile(fd))
             folder.remove(name);
@@ -134,13 +141,13 @@ void replaceFile(const QString &path, const QByteArray &content, const std::opti
                  const QString &action)
 {
     if (content.size() > largestFile)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "The settings would take %1 bytes, more than the %2 bytes a settings file may "
-                                 "have; nothing was written.")
+        throw Failure(action, Text::tr("The settings would take %1 bytes, more than the %2 bytes a settings file "
+                                       "may have; nothing was written.")
                                       .arg(bytes(content.size()), bytes(largestFile)));
     const QString folder = QFileInfo(path).absolutePath();
     QTemporaryFile file(folder + u'/' + savingPrefix(path) + QStringLiteral("XXXXXX"));
     if (!file.open())
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "No file can be created in the folder %1: %2")
+        throw Failure(action, Text::tr("No file can be created in the folder %1: %2")
                                       .arg(folder, file.errorString()));
     lockOpenFile(file.handle()); // not abandoned: no other save may sweep it away
     if (file.write(content) != content.size() || !file.flush())
@@ -149,11 +156,11 @@ void replaceFile(const QString &path, const QByteArray &content, const std::opti
     // An ordinary user can only give a file to themselves, and may: it was theirs to replace.
     if (old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
         && ::fchown(handle, old->st_uid, old->st_gid) != 0 && errno != EPERM)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be given its owner: %2").arg(file.fileName(), systemError(errno)));
+        throw Failure(action, Text::tr("%1 cannot be given its owner: %2").arg(file.fileName(), systemError(errno)));
     if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be written: %2").arg(file.fileName(), systemError(errno)));
+        throw Failure(action, Text::tr("%1 cannot be written: %2").arg(file.fileName(), systemError(errno)));
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "%1 cannot be replaced: %2").arg(path, systemError(errno)));
+        throw Failure(action, Text::tr("%1 cannot be replaced: %2").arg(path, systemError(errno)));
     file.setAutoRemove(false);
 }
 
@@ -179,7 +186,7 @@ QString SettingsStore::getSetting(const QString &application, const QString &sec
 {
     const QString path = filePath();
     const QString file = linkedFile(path);
-    const QString action = QCoreApplication::translate("SettingsStore", "Reading the setting \"%1\" from %2").arg(key, described(path, file));
+    const QString action = Text::tr("Reading the setting \"%1\" from %2").arg(key, described(path, file));
     const IniDocument document(readContent(action, file, checkedStatus(action, file)));
     return document.value(application, section, key).value_or(QString());
 }
@@ -189,10 +196,10 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
 {
     const QString path = filePath();
     const QString file = linkedFile(path);
-    const QString action = QCoreApplication::translate("SettingsStore", "Saving the setting \"%1\" to %2").arg(key, described(path, file));
+    const QString action = Text::tr("Saving the setting \"%1\" to %2").arg(key, described(path, file));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(action, QCoreApplication::translate("SettingsStore", "The folder %1 cannot be created.").arg(folder));
+        throw Failure(action, Text::tr("The folder %1 cannot be created.").arg(folder));
 
     // The lock spans read, change and replace, so that a concurrent save is never lost.
     FileLock lock(path + QStringLiteral(".lock"));

@@ -465,7 +465,7 @@ private slots:
         QTest::addColumn<QString>("server"); // a misbehaving server, or the tests' own with LPDEST
         QTest::addColumn<QByteArray>("printer");
         QTest::addColumn<QString>("report");
-        QTest::newRow("nothing listens") << u"nothing"_s << QByteArray() << u"cannot be reached: "_s;
+        QTest::newRow("nothing listens") << u"nothing"_s << QByteArray() << u"cannot be reached."_s;
         QTest::newRow("silent") << u"silent"_s << QByteArray() << u"did not answer within 2 seconds"_s;
         QTest::newRow("garbage") << u"garbage"_s << QByteArray() << u"sent an answer that could not be read"_s;
         QTest::newRow("silent after one answer") << u"stalling"_s << QByteArray() << u"did not answer within 2 seconds"_s;
