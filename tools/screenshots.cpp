@@ -2,6 +2,7 @@
 // Renders every window, filled in as a user would, into PNG files for the documentation,
 // and prints the receipt on the default printer.
 #include "about/qvabout1.h"
+#include "content/localeformat.h"
 #include "core/openwindows.h"
 #include "main/qv1.h"
 #include "main/startup.h"
@@ -50,7 +51,8 @@ int main(int argc, char *argv[])
     type(window, "Text6", QStringLiteral("London"));
     type(window, "Text8", QStringLiteral("LN"));
     type(window, "Text9", QStringLiteral("SW1Y 4JH"));
-    type(window, "Text7", QStringLiteral("1234.5"));
+    // The amount as a person in the money locale types it.
+    type(window, "Text7", LocaleFormat::resolvedLocale(LocaleFormat::moneyLocaleName()).toString(1234.5, 'f', 1));
     window->findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);
     save(window, directory, QStringLiteral("main-name"));
     window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(1);

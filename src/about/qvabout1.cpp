@@ -13,6 +13,7 @@ QVAbout1::QVAbout1(QWidget *parent)
 {
     ui->setupUi(this);
     finishForm(DesktopColours::SystemColour::ActiveBorder);
+    //: %1 is the program's version number.
     ui->Label2->setText(tr("Version %1").arg(QStringLiteral(QUORVEL_VERSION)));
     for (QWidget *label : {ui->Label1, ui->Label2})
         DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));

@@ -38,6 +38,7 @@ QV1::QV1(QWidget *parent)
     , ui(std::make_unique<Ui::QV1>())
 {
     ui->setupUi(this);
+    //: The main window's title: the product's name, then its version (%1).
     setWindowTitle(tr("Quorvel v%1").arg(QStringLiteral(QUORVEL_VERSION)));
     for (const auto &[option, type] : paymentOptions)
         (ui.get()->*option)->setText(paymentTypeText(type));

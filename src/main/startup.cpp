@@ -4,6 +4,7 @@
 #include "core/formfaces.h"
 #include "core/formstyle.h"
 #include "core/handlerguard.h"
+#include "core/languages.h"
 #include "core/openwindows.h"
 #include "core/sharedinstance.h"
 #include "core/terminationsignals.h"
@@ -11,21 +12,17 @@
 #include "receipt/printjob.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmapCache>
 #include <QSessionManager>
-#include <QTranslator>
 
 void Startup::prepare(QApplication &app)
 {
     // Launchers and Wayland compositors match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.quorvel"));
-    // Qt's own texts (a text box's context menu, the message boxes' buttons) in the user's language.
-    auto *qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTexts);
+    // The program's texts, and Qt's own (a text box's context menu, the message boxes'
+    // buttons), in the person's language.
+    Languages::install();
     FormFaces::install();
     FormStyle::install();
     // Every window is made afresh with a palette of its own, and the style keys the pixmaps it

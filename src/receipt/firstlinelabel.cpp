@@ -4,6 +4,7 @@
 #include "core/accessiblefactory.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -46,7 +47,10 @@ public:
         const QString shown = static_cast<const QLabel *>(widget())->text();
         if (caption.isEmpty())
             return shown;
-        return shown.isEmpty() ? caption : caption + QStringLiteral(": ") + shown;
+        return shown.isEmpty() ? caption
+                               : QCoreApplication::translate("FirstLineLabel", "%1: %2",
+                                                             "heard: a value's caption, then the value")
+                                         .arg(caption, shown);
     }
 };
 

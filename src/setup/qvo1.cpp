@@ -13,27 +13,12 @@
 
 namespace {
 
-// The text box in which each of the Issuer details is typed, and the caption beside it.
-struct Field
-{
-    QString IssuerDetails::*detail;
-    QLineEdit *Ui::QVO1::*textBox;
-    QLabel *Ui::QVO1::*caption;
+// The text box in which each of the Issuer details is typed.
+const std::pair<QString IssuerDetails::*, QLineEdit *Ui::QVO1::*> textBoxes[] = {
+    {&IssuerDetails::name, &Ui::QVO1::Text1},  {&IssuerDetails::street, &Ui::QVO1::Text2},
+    {&IssuerDetails::city, &Ui::QVO1::Text3},  {&IssuerDetails::state, &Ui::QVO1::Text4},
+    {&IssuerDetails::zip, &Ui::QVO1::Text5},
 };
-
-const Field fields[] = {
-    {&IssuerDetails::name, &Ui::QVO1::Text1, &Ui::QVO1::Label1},
-    {&IssuerDetails::street, &Ui::QVO1::Text2, &Ui::QVO1::Label2},
-    {&IssuerDetails::city, &Ui::QVO1::Text3, &Ui::QVO1::Label3},
-    {&IssuerDetails::state, &Ui::QVO1::Text4, &Ui::QVO1::Label4},
-    {&IssuerDetails::zip, &Ui::QVO1::Text5, &Ui::QVO1::Label5},
-};
-
-const Field &fieldFor(QString IssuerDetails::*detail)
-{
-    return *std::find_if(std::cbegin(fields), std::cend(fields),
-                         [detail](const Field &field) { return field.detail == detail; });
-}
 
 } // namespace
 
@@ -57,21 +42,23 @@ QVO1::~QVO1() = default;
 IssuerDetails QVO1::issuerDetails() const
 {
     IssuerDetails details;
-    for (const Field &field : fields)
-        details.*field.detail = (ui.get()->*field.textBox)->text();
+    for (const auto &[detail, textBox] : textBoxes)
+        details.*detail = (ui.get()->*textBox)->text();
     return details;
 }
 
-// A store access for one field. Its failure names the field by its caption, as the person
-// knows it, rather than by the store's key.
+// A store access for one field. Its failure names the field as the person knows it (its
+// spoken name: the caption in full), rather than by the store's key.
 void QVO1::accessStore(QString IssuerDetails::*detail, const char *action,
                        const std::function<void(QLineEdit *)> &access)
 {
-    const Field &field = fieldFor(detail);
+    const auto row = std::find_if(std::cbegin(textBoxes), std::cend(textBoxes),
+                                  [detail](const auto &candidate) { return candidate.first == detail; });
+    QLineEdit *textBox = ui.get()->*row->second;
     try {
-        access(ui.get()->*field.textBox);
+        access(textBox);
     } catch (const Failure &failure) {
-        throw Failure(tr(action).arg((ui.get()->*field.caption)->text(), SettingsStore::filePath()), failure.reason());
+        throw Failure(tr(action).arg(textBox->accessibleName(), SettingsStore::filePath()), failure.reason());
     }
 }
 
@@ -79,7 +66,8 @@ void QVO1::loadsettings()
 {
     for (const IssuerKeys::Key &key : IssuerKeys::keys) {
         accessStore(key.field, QT_TR_NOOP("Reading \u201C%1\u201D from %2"), [&key](QLineEdit *textBox) {
-            textBox->setText(SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read));
+            textBox->setText(
+                    SettingsStore::getSetting(SettingsStore::applicationName(), IssuerKeys::section, key.read));
             textBox->setCursorPosition(0); // a long value shows its start
         });
     }

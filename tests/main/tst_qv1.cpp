@@ -3,6 +3,7 @@
 #include "main/clockstatusbar.h"
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
+#include "core/languages.h"
 #include "testsupport.h"
 
 #include <QGroupBox>
@@ -147,6 +148,65 @@ private slots:
         QCOMPARE(captions, (QStringList{QStringLiteral("mnufile=&File"), QStringLiteral("mnuexit=&Exit"),
                                         QStringLiteral("mnusetup=&Setup"), QStringLiteral("mnuoptions=&User Setup"),
                                         QStringLiteral("mnuhelp=&Help"), QStringLiteral("mnuabout=&About")}));
+    }
+
+    // The language is chosen as gettext chooses it; English for C, POSIX and languages
+    // without a translation.
+    void languageIsChosenAsGettextDoes_data()
+    {
+        QTest::addColumn<QByteArrayList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<QString>("language");
+        QTest::newRow("LANG") << QByteArrayList{"", "", "", "de_DE.UTF-8"} << u"de"_s;
+        QTest::newRow("country of its own") << QByteArrayList{"", "", "", "pt_BR.UTF-8"} << u"pt_BR"_s;
+        QTest::newRow("another country") << QByteArrayList{"", "", "", "de_AT.UTF-8"} << u"de"_s;
+        QTest::newRow("LANGUAGE first") << QByteArrayList{"ru:fr:de", "", "", "de_DE.UTF-8"} << u"fr"_s;
+        QTest::newRow("LC_MESSAGES over LANG") << QByteArrayList{"", "", "ja_JP.UTF-8", "de_DE.UTF-8"} << u"ja"_s;
+        QTest::newRow("LC_ALL over all") << QByteArrayList{"", "zh_CN.UTF-8", "ja_JP", "de_DE"} << u"zh_CN"_s;
+        QTest::newRow("C ignores LANGUAGE") << QByteArrayList{"de", "", "", "C.UTF-8"} << QString();
+        QTest::newRow("POSIX") << QByteArrayList{"", "POSIX", "", "de_DE"} << QString();
+        QTest::newRow("no translation") << QByteArrayList{"", "", "", "ru_RU.UTF-8"} << QString();
+    }
+
+    void languageIsChosenAsGettextDoes()
+    {
+        QFETCH(QByteArrayList, environment);
+        QFETCH(QString, language);
+        const char *names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        QByteArrayList saved;
+        for (int i = 0; i < 4; ++i) {
+            saved << qgetenv(names[i]);
+            qputenv(names[i], environment.at(i));
+        }
+        const QString chosen = Languages::install();
+        for (int i = 0; i < 4; ++i)
+            qputenv(names[i], saved.at(i));
+        Languages::use(QString());
+        QCOMPARE(chosen, language);
+    }
+
+    // Every language is finished, and its menus have access keys, none twice in the menu bar.
+    void everyLanguageIsCompleteWithItsOwnAccessKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : Languages::translated())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyLanguageIsCompleteWithItsOwnAccessKeys()
+    {
+        QFETCH(QString, language);
+        QFile source(QStringLiteral(QUORVEL_TRANSLATIONS "/quorvel_") + language + u".ts"_s);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY2(!source.readAll().contains("type=\"unfinished\""), "an entry is not translated");
+        Languages::use(language);
+        const auto english = qScopeGuard([] { Languages::use(QString()); });
+        QV1 window;
+        QList<QKeySequence> keys;
+        for (QAction *menu : window.menuBar()->actions()) {
+            keys << QKeySequence::mnemonic(menu->text());
+            QVERIFY2(!keys.last().isEmpty() && keys.count(keys.last()) == 1, qPrintable(menu->text()));
+            QVERIFY2(!QKeySequence::mnemonic(menu->menu()->actions().first()->text()).isEmpty(), qPrintable(menu->text()));
+        }
     }
 
     void tabOrderFromTheAmount()

@@ -9,6 +9,7 @@
 #include "core/formfaces.h"
 #include "core/formstyle.h"
 #include "core/framebox.h"
+#include "core/languages.h"
 #include "main/qv1.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
@@ -65,12 +66,21 @@ std::unique_ptr<QWidget> filledWindow(const QString &name)
 }
 
 // The width a caption may take in its control.
+// The width a caption may take in its control; an option ends where a later option, which
+// lies above it, begins.
 int roomForCaption(QWidget *control)
 {
     QStyle *style = control->style();
-    if (auto *option = qobject_cast<QRadioButton *>(control))
-        return option->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+    if (auto *option = qobject_cast<QRadioButton *>(control)) {
+        int end = option->geometry().right() + 1;
+        const QObjectList siblings = option->parentWidget()->children();
+        for (QRadioButton *above : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
+            if (siblings.indexOf(above) > siblings.indexOf(option) && above->geometry().intersects(option->geometry()))
+                end = qMin(end, above->x());
+        }
+        return end - option->x() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
                 - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+    }
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         return button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
     auto *label = qobject_cast<QLabel *>(control);
@@ -128,14 +138,19 @@ private slots:
         FormStyle::install();
     }
 
+    // Each window in English under a light and a dark palette, and in every other language.
     void window_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("scheme"); // empty: Qt's own light palette
-        for (const char *window : {"main", "main, address page", "user setup", "receipt preview", "about"}) {
-            QTest::newRow(qPrintable(QString::fromLatin1(window) + u", light"_s)) << QString::fromLatin1(window) << QString();
-            QTest::newRow(qPrintable(QString::fromLatin1(window) + u", dark"_s))
-                    << QString::fromLatin1(window) << u"/usr/share/qt6ct/colors/darker.conf"_s;
+        QTest::addColumn<QString>("language");
+        const QString dark = u"/usr/share/qt6ct/colors/darker.conf"_s;
+        for (const char *name : {"main", "main, address page", "user setup", "receipt preview", "about"}) {
+            const QString window = QString::fromLatin1(name);
+            QTest::newRow(qPrintable(window + u", light"_s)) << window << QString() << QString();
+            QTest::newRow(qPrintable(window + u", dark"_s)) << window << dark << QString();
+            for (const QString &language : Languages::translated())
+                QTest::newRow(qPrintable(window + u", "_s + language)) << window << QString() << language;
         }
     }
 
@@ -143,6 +158,9 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(QString, scheme);
+        QFETCH(QString, language);
+        Languages::use(language);
+        const auto english = qScopeGuard([] { Languages::use(QString()); });
         QVERIFY2(scheme.isEmpty() || QFile::exists(scheme), "qt6ct's colour schemes are not installed");
         QApplication::setPalette(scheme.isEmpty() ? QApplication::style()->standardPalette() : colourScheme(scheme));
         const std::unique_ptr<QWidget> shown = filledWindow(window);
@@ -165,6 +183,12 @@ private slots:
             const QString text = qobject_cast<QLabel *>(control) ? qobject_cast<QLabel *>(control)->text()
                                                                   : qobject_cast<QAbstractButton *>(control)->text();
             const int needed = control->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+            // User Setup's City and Zip boxes are 17 pixels wide: in these languages no word or
+            // abbreviation that a reader accepts fits them (the widths are in the README).
+            static const QStringList tooNarrow{u"de: Label5"_s, u"fr: Label3"_s, u"it: Label3"_s, u"it: Label5"_s,
+                                               u"pl: Label3"_s, u"pt_BR: Label5"_s, u"zh_CN: Label5"_s};
+            if (window == u"user setup" && tooNarrow.contains(language + u": "_s + control->objectName()))
+                QEXPECT_FAIL("", "no accepted word fits this box", Continue);
             QVERIFY2(needed + 1 <= roomForCaption(control),
                      qPrintable(u"%1 \"%2\": %3 px in %4"_s.arg(control->objectName(), text).arg(needed).arg(roomForCaption(control))));
         }

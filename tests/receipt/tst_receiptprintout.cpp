@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/languages.h"
 #include "receipt/receiptprintout.h"
 #include "recordingprinter.h"
 
@@ -65,6 +66,29 @@ private slots:
         printReceipt(receipt, u"12/7/2026"_s, printer);
         QCOMPARE(printer.operations, expected);
         QCOMPARE(printer.operations.count(u"empty"_s) + printer.operations.filter(u"line "_s).size(), 15);
+    }
+
+    // In German the fixed texts are German, and every value starts in the column where it
+    // starts in English: 41 for the payee, 28 for the payment type, 30 for the amount, 27 for
+    // the payer.
+    void germanPageKeepsTheColumns()
+    {
+        Languages::use(u"de"_s);
+        const auto english = qScopeGuard([] { Languages::use(QString()); });
+        RecordingPrinter printer;
+        printReceipt(Receipt{{u"Acme"_s, u"1 Main"_s, u"Köln"_s, u"NRW"_s, u"50667"_s}, u"Bar"_s, u"12,50 €"_s,
+                             {u"Ada"_s, u"L"_s, u"S1"_s, u"S2"_s, u"C"_s, u"S"_s, u"Z"_s}},
+                     u"08.12.2026"_s, printer);
+        QCOMPARE(printer.operations,
+                 (QStringList{u"font 20"_s, u"line [Quittung]"_s, u"font 14"_s, u"empty"_s, u"line [08.12.2026]"_s,
+                              u"empty"_s, u"line [Zahlungsempfänger:]"_s + sp(41 - 18) + u"[Acme]"_s,
+                              u"line "_s + sp(37) + u"[1 Main]"_s,
+                              u"line "_s + sp(37) + u"[Köln]"_s + sp(1) + u"[NRW]"_s + sp(1) + u"[50667]"_s, u"empty"_s,
+                              u"line [Zahlungsart:]"_s + sp(28 - 12) + u"[Bar]"_s,
+                              u"line [Betrag:]"_s + sp(30 - 7) + u"[12,50 €]"_s, u"empty"_s,
+                              u"line [Erhalten von:]"_s + sp(27 - 13) + u"[Ada]"_s + sp(1) + u"[L]"_s,
+                              u"line "_s + sp(27) + u"[S1]"_s, u"line "_s + sp(27) + u"[S2]"_s,
+                              u"line "_s + sp(27) + u"[C]"_s + sp(1) + u"[S]"_s + sp(1) + u"[Z]"_s, u"end"_s}));
     }
 };
 
