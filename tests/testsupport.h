@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 // Skips a loop of hundreds of kills or thousands of saves unless the full suite asked for it.
 #define QUORVEL_LONG_TEST()                                                                                \
@@ -31,6 +32,24 @@ inline QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
+
+// Sets an environment variable for as long as it lives.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
+    {
+        qputenv(name, value);
+    }
+    ~ScopedVariable() { m_old ? qputenv(m_name, *m_old) : qunsetenv(m_name); }
+    Q_DISABLE_COPY_MOVE(ScopedVariable)
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_old;
+};
 
 // Gives the test its own empty configuration directory for as long as it lives.
 class IsolatedConfig
@@ -129,7 +148,7 @@ class WindowTestCase : public QObject
 {
     Q_OBJECT
 
-private slots:
+protected slots:
     void init() { m_config = std::make_unique<IsolatedConfig>(); }
     void cleanup()
     {

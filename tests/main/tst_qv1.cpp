@@ -171,17 +171,10 @@ private slots:
     {
         QFETCH(QByteArrayList, environment);
         QFETCH(QString, language);
-        const char *names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-        QByteArrayList saved;
-        for (int i = 0; i < 4; ++i) {
-            saved << qgetenv(names[i]);
-            qputenv(names[i], environment.at(i));
-        }
-        const QString chosen = Languages::install();
-        for (int i = 0; i < 4; ++i)
-            qputenv(names[i], saved.at(i));
-        Languages::use(QString());
-        QCOMPARE(chosen, language);
+        const TestSupport::ScopedVariable variables[] = {{"LANGUAGE", environment.at(0)}, {"LC_ALL", environment.at(1)},
+                                                         {"LC_MESSAGES", environment.at(2)}, {"LANG", environment.at(3)}};
+        const auto english = qScopeGuard([] { Languages::use(QString()); });
+        QCOMPARE(Languages::install(), language);
     }
 
     // Every language is finished, and its menus have access keys, none twice in the menu bar.

@@ -65,7 +65,6 @@ std::unique_ptr<QWidget> filledWindow(const QString &name)
     return window;
 }
 
-// The width a caption may take in its control.
 // The width a caption may take in its control; an option ends where a later option, which
 // lies above it, begins.
 int roomForCaption(QWidget *control)
@@ -87,10 +86,14 @@ int roomForCaption(QWidget *control)
     return label->contentsRect().width() - qMax(label->indent(), 0) - 2 * label->margin();
 }
 
+QColor devicePixel(const QImage &image, QPoint device)
+{
+    return image.pixelColor(qBound(0, device.x(), image.width() - 1), qBound(0, device.y(), image.height() - 1));
+}
+
 QColor pixelAt(const QImage &image, QPointF inWindow)
 {
-    const QPoint device = (inWindow * image.devicePixelRatio()).toPoint();
-    return image.pixelColor(qBound(0, device.x(), image.width() - 1), qBound(0, device.y(), image.height() - 1));
+    return devicePixel(image, (inWindow * image.devicePixelRatio()).toPoint());
 }
 
 // How far the device pixel on the way from one point to another (in a control) that stands
@@ -100,14 +103,12 @@ double standsOut(const QImage &image, QWidget *control, QPointF from, QPointF to
     const qreal scale = image.devicePixelRatio();
     const QPoint a = (QPointF(control->mapTo(control->window(), from.toPoint())) * scale).toPoint();
     const QPoint b = (QPointF(control->mapTo(control->window(), to.toPoint())) * scale).toPoint();
-    const auto device = [&image](QPoint p) {
-        return image.pixelColor(qBound(0, p.x(), image.width() - 1), qBound(0, p.y(), image.height() - 1));
-    };
     const int steps = qMax(qAbs(b.x() - a.x()), qAbs(b.y() - a.y()));
     double most = 1;
     for (int i = 1; i < steps; ++i) {
-        const QColor c = device(a + (b - a) * i / steps);
-        most = qMax(most, qMin(DesktopColours::contrast(c, device(a)), DesktopColours::contrast(c, device(b))));
+        const QColor c = devicePixel(image, a + (b - a) * i / steps);
+        most = qMax(most, qMin(DesktopColours::contrast(c, devicePixel(image, a)),
+                               DesktopColours::contrast(c, devicePixel(image, b))));
     }
     return most;
 }

@@ -147,9 +147,7 @@ private slots:
     // "1.234.567,00 €" must not show as "1." because a label broke it at a grouping dot.
     void amountShowsItsStartNotAShorterNumber()
     {
-        const QByteArray locale = qgetenv("LC_ALL");
-        const auto restore = qScopeGuard([locale] { qputenv("LC_ALL", locale); });
-        qputenv("LC_ALL", "de_DE.UTF-8");
+        const TestSupport::ScopedVariable locale("LC_ALL", "de_DE.UTF-8");
         type("Text7", u"1234567890123456789012345"_s);
         generate();
         auto *amount = preview().window()->findChild<FirstLineLabel *>(u"Label18"_s);

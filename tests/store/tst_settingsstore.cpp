@@ -305,14 +305,7 @@ private slots:
         QFETCH(QByteArray, xdgConfigHome);
         QFETCH(QByteArray, home);
         QFETCH(QString, expected);
-        const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-        const QByteArray savedHome = qgetenv("HOME");
-        const auto restore = qScopeGuard([&] {
-            qputenv("XDG_CONFIG_HOME", savedConfig);
-            qputenv("HOME", savedHome);
-        });
-        qputenv("XDG_CONFIG_HOME", xdgConfigHome);
-        qputenv("HOME", home);
+        const TestSupport::ScopedVariable config("XDG_CONFIG_HOME", xdgConfigHome), user("HOME", home);
         QCOMPARE(SettingsStore::filePath(), QDir::cleanPath(expected));
     }
 
