@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
