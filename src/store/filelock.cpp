@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -12,6 +13,7 @@
 #include <mutex>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,15 +67,6 @@ private:
     bool m_armed = false;
 };
 
-// An exclusive lock on the whole file.
-struct flock wholeFileWriteLock()
-{
-    struct flock whole = {};
-    whole.l_type = F_WRLCK;
-    whole.l_whence = SEEK_SET;
-    return whole;
-}
-
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -96,32 +89,44 @@ bool FileLock::lock(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        // Never through a link: the lock file is never created anywhere but at its path.
-        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW,
-                      0600);
-        if (m_fd < 0 && errno == ELOOP)
-            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is a symbolic link; remove it.")
-                                .arg(m_path));
-        if (m_fd < 0)
-            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be opened: %2.")
-                                .arg(m_path, systemError(errno)));
-        struct stat status = {};
-        if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
-            return fail(QCoreApplication::translate("SettingsStore", "The lock file %1 is not a regular file.")
-                                .arg(m_path));
+        if (!open())
+            return false;
         if (!lockOpenFile(m_fd)) {
-            if (errno != EAGAIN && errno != EACCES)
+            if (errno != EWOULDBLOCK)
                 return fail(cannotLock(errno));
             if (!waitForLock(deadline, timeoutMs))
                 return false;
         }
         if (isStillAtPath())
             return true;
-        // The file was removed or replaced while this run waited for it: the lock that counts
-        // is the one on the file at the path now.
+        // Another save replaced the file while this run waited for it (or someone removed it):
+        // the lock that counts is the one on the file at the path now.
         ::close(m_fd);
         m_fd = -1;
     }
+}
+
+bool FileLock::open()
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    // Never through a link, and a FIFO put in the file's place does not block the open.
+    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
+    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0600);
+    const int createError = errno;
+    // A read-only file in a folder that may be written is replaced all the same, as an editor
+    // replaces it; the lock needs no more than a descriptor that reads.
+    if (m_fd < 0 && (errno == EACCES || errno == EROFS))
+        m_fd = ::open(path.constData(), O_RDONLY | flags);
+    if (m_fd < 0 && errno == ENOENT) // no file, and a folder that lets none be made (or none)
+        return fail(QCoreApplication::translate("SettingsStore", "No file can be created in the folder %1: %2")
+                            .arg(QFileInfo(m_path).absolutePath(), systemError(createError)));
+    if (m_fd < 0)
+        return fail(QCoreApplication::translate("SettingsStore", "%1 cannot be read: %2")
+                            .arg(m_path, systemError(errno)));
+    struct stat status = {};
+    if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return fail(QCoreApplication::translate("SettingsStore", "%1 is not a regular file.").arg(m_path));
+    return true;
 }
 
 bool FileLock::isStillAtPath() const
@@ -138,8 +143,7 @@ bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
     if (!alarm.armed())
         return fail(QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.")
                             .arg(m_path, systemError(errno)));
-    const struct flock whole = wholeFileWriteLock();
-    while (::fcntl(m_fd, F_OFD_SETLKW, &whole) != 0) {
+    while (::flock(m_fd, LOCK_EX) != 0) {
         if (errno != EINTR)
             return fail(cannotLock(errno));
         // Another signal (a child process ending, say) may interrupt the wait early.
@@ -154,14 +158,12 @@ bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
 
 QString FileLock::cannotLock(int error) const
 {
-    return QCoreApplication::translate("SettingsStore", "The lock file %1 cannot be locked: %2.")
-            .arg(m_path, systemError(error));
+    return QCoreApplication::translate("SettingsStore", "%1 cannot be locked: %2").arg(m_path, systemError(error));
 }
 
 bool lockOpenFile(int fd)
 {
-    const struct flock whole = wholeFileWriteLock();
-    return ::fcntl(fd, F_OFD_SETLK, &whole) == 0;
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
 bool FileLock::fail(const QString &reason)

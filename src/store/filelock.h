@@ -5,11 +5,14 @@
 
 class QDeadlineTimer;
 
-// An exclusive advisory lock on a file, held by the kernel (an open-file-description lock)
-// for as long as this object lives. A waiter is queued by the kernel and woken when the
-// holder lets go, and the lock goes with its holder if that process dies, so no lock file
-// ever has to age out. The wait is bounded. The lock file is never reached through a
-// symbolic link, and a lock file removed or replaced while this run waited is locked anew.
+// An exclusive advisory lock on a file itself (flock), held by the kernel for as long as this
+// object lives. A waiter is queued by the kernel and woken when the holder lets go, and the
+// lock goes with its holder if that process dies, so nothing has to age out. The wait is
+// bounded. The lock is on the file's inode, which no one can take away from the holder: a
+// file that was replaced (or removed) while this run waited is no longer the one at the
+// path, so the file there now is locked anew, and a save goes ahead only while it holds the
+// lock on the very file it is about to replace. The file is never reached through a symbolic
+// link; a missing one is created, readable by its owner only.
 class FileLock
 {
 public:
@@ -22,9 +25,12 @@ public:
     bool lock(int timeoutMs);
     QString errorString() const { return m_error; }
 
-private:
-    bool waitForLock(const QDeadlineTimer &deadline, int timeoutMs);
+    // Whether the locked file is still the one at the path.
     bool isStillAtPath() const;
+
+private:
+    bool open();
+    bool waitForLock(const QDeadlineTimer &deadline, int timeoutMs);
     QString cannotLock(int error) const;
     bool fail(const QString &reason);
 

@@ -138,7 +138,7 @@ void removeAbandonedSaves(const QString &file)
 // given the old file's owner, group and mode (a new file is its owner's only), and renamed
 // over it. A crash leaves the old content or the new, never a mixture.
 void replaceFile(const QString &path, const QByteArray &content, const std::optional<struct stat> &old,
-                 const QString &action)
+                 const FileLock &lock, const QString &action)
 {
     if (content.size() > largestFile)
         throw Failure(action, Text::tr("The settings would take %1 bytes, more than the %2 bytes a settings file "
@@ -159,6 +159,10 @@ void replaceFile(const QString &path, const QByteArray &content, const std::opti
         throw Failure(action, Text::tr("%1 cannot be given its owner: %2").arg(file.fileName(), systemError(errno)));
     if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
         throw Failure(action, Text::tr("%1 cannot be written: %2").arg(file.fileName(), systemError(errno)));
+    // Only a file that no save holds the lock on can have taken its place.
+    if (!lock.isStillAtPath())
+        throw Failure(action, Text::tr("%1 was replaced by another program during the save; nothing was written.")
+                                      .arg(path));
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         throw Failure(action, Text::tr("%1 cannot be replaced: %2").arg(path, systemError(errno)));
     file.setAutoRemove(false);
@@ -200,9 +204,11 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         throw Failure(action, Text::tr("The folder %1 cannot be created.").arg(folder));
+    checkedStatus(action, file); // a folder or a FIFO in its place is neither created nor locked
 
-    // The lock spans read, change and replace, so that a concurrent save is never lost.
-    FileLock lock(path + QStringLiteral(".lock"));
+    // The lock is on the file itself and spans read, change and replace, so that a concurrent
+    // save is never lost.
+    FileLock lock(file);
     if (!lock.lock(lockTimeoutMs))
         throw Failure(action, lock.errorString());
     removeAbandonedSaves(file);
@@ -210,5 +216,5 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     const std::optional<struct stat> old = checkedStatus(action, file);
     IniDocument document(readContent(action, file, old));
     document.setValue(application, section, key, value);
-    replaceFile(file, document.toByteArray(), old, action);
+    replaceFile(file, document.toByteArray(), old, lock, action);
 }

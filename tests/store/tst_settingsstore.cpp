@@ -13,9 +13,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <atomic>
 #include <optional>
 #include <thread>
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -156,13 +158,11 @@ private slots:
     {
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("lock path is a folder") << u"lock folder"_s << u"Is a directory"_s;
         QTest::newRow("settings file is a FIFO") << u"fifo"_s << u"not a regular file"_s;
         QTest::newRow("settings file is a folder") << u"folder"_s << u"not a regular file"_s;
         QTest::newRow("settings file too large") << u"huge"_s << u"bytes long, more than the 67,108,864 bytes"_s;
         QTest::newRow("a save would pass the limit") << u"at the limit"_s
                                                      << u"would take 67,108,899 bytes, more than the 67,108,864"_s;
-        QTest::newRow("lock file a link") << u"lock link"_s << u"is a symbolic link"_s;
     }
 
     void brokenStoreFailsAtOnceWithTheReason()
@@ -171,14 +171,10 @@ private slots:
         QFETCH(QString, reason);
         const QString path = SettingsStore::filePath();
         QDir().mkpath(QFileInfo(path).absolutePath());
-        if (breakage == u"lock folder")
-            QVERIFY(QDir().mkdir(path + u".lock"_s));
-        else if (breakage == u"fifo")
+        if (breakage == u"fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (breakage == u"folder")
             QVERIFY(QDir().mkdir(path));
-        else if (breakage == u"lock link")
-            QVERIFY(QFile::link(path + u".elsewhere"_s, path + u".lock"_s));
         const qint64 size = breakage == u"huge" ? 65 * 1024 * 1024 : 64 * 1024 * 1024;
         if (breakage == u"huge" || breakage == u"at the limit")
             QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(size));
@@ -192,7 +188,6 @@ private slots:
             QVERIFY2(failure.reason().contains(reason), qPrintable(failure.reason()));
         }
         QVERIFY(clock.elapsed() < 2000);
-        QVERIFY(!QFileInfo::exists(path + u".elsewhere"_s)); // a lock is never made through a link
         if (breakage == u"huge" || breakage == u"at the limit")
             QCOMPARE(QFileInfo(path).size(), size);
         if (breakage == u"huge")
@@ -233,15 +228,13 @@ private slots:
             QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"through"_s);
     }
 
-    // The lock file was deleted while a save ran: a second save takes a new lock file, and
-    // neither may sweep away the temporary file of the other.
+    // Saves never sweep away the temporary file of a save that another run is writing.
     void aSaveBeingWrittenIsNotSweptAway()
     {
         SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
         QFile saving(QFileInfo(SettingsStore::filePath()).absolutePath() + u"/.settings.ini.saving-Busy01"_s);
         QVERIFY(saving.open(QIODevice::ReadWrite));
         QVERIFY(lockOpenFile(saving.handle()));
-        QVERIFY(QFile::remove(SettingsStore::filePath() + u".lock"_s));
         SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"after"_s);
         QVERIFY(saving.exists());
         saving.close();
@@ -249,12 +242,13 @@ private slots:
         QVERIFY(!saving.exists());
     }
 
-    // A lock file removed while another save waited for it is taken again at its path.
-    void lockFileRemovedDuringTheWaitIsTakenAgain()
+    // A settings file replaced while a save waited for its lock is locked again, and the
+    // save changes the file that took its place.
+    void fileReplacedDuringTheWaitIsLockedAgain()
     {
-        const QString lockPath = SettingsStore::filePath() + u".lock"_s;
-        QDir().mkpath(QFileInfo(lockPath).absolutePath());
-        auto holder = std::make_unique<FileLock>(lockPath);
+        const QString path = SettingsStore::filePath();
+        writeFile("[quorvel/Recent DBs]\nText2DB=old\n");
+        auto holder = std::make_unique<FileLock>(path);
         QVERIFY(holder->lock(0));
         std::optional<QString> failed;
         std::thread waiter([&failed] {
@@ -265,18 +259,21 @@ private slots:
             }
         });
         QTest::qSleep(200);
-        QVERIFY(QFile::remove(lockPath));
+        QFile replacement(path + u".new"_s);
+        QVERIFY(replacement.open(QIODevice::WriteOnly) && replacement.write("[quorvel/Recent DBs]\nText2DB=new\n"));
+        replacement.close();
+        QCOMPARE(::rename(QFile::encodeName(replacement.fileName()).constData(), QFile::encodeName(path).constData()), 0);
         holder.reset();
         waiter.join();
         QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
-        QVERIFY(QFileInfo::exists(lockPath));
         QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"waited"_s);
+        QCOMPARE(read(u"quorvel"_s, u"Text2DB"_s), u"new"_s);
     }
 
     void lockHeldTooLongIsReported()
     {
         SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
-        FileLock holder(SettingsStore::filePath() + u".lock"_s);
+        FileLock holder(SettingsStore::filePath());
         QVERIFY(holder.lock(0));
         QElapsedTimer clock;
         clock.start();
@@ -333,7 +330,7 @@ private slots:
         }
         QVERIFY(!abandoned.exists());
         QCOMPARE(QDir(QFileInfo(SettingsStore::filePath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{u"settings.ini"_s, u"settings.ini.lock"_s}));
+                 QStringList{u"settings.ini"_s});
         QCOMPARE(read(u"quorvel"_s, u"Text1DB"_s), u"after"_s);
     }
 
@@ -376,11 +373,64 @@ private slots:
         }
     }
 
+    // Two runs save 200 new entries each while a cleaner keeps removing or replacing the lock
+    // file that earlier versions locked: every entry is kept.
+    void concurrentSavesKeepEveryEntry_data()
+    {
+        QTest::addColumn<bool>("replaced"); // the lock file: replaced by another, or removed
+        QTest::newRow("lock file removed") << false;
+        QTest::newRow("lock file replaced") << true;
+    }
+
+    void concurrentSavesKeepEveryEntry()
+    {
+        QFETCH(bool, replaced);
+        const QByteArray lockFile = QFile::encodeName(SettingsStore::filePath() + u".lock"_s);
+        const QByteArray other = lockFile + ".new";
+        QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+        std::atomic<bool> saving = true;
+        std::thread cleaner([&] {
+            while (saving) {
+                if (replaced) {
+                    ::close(::open(other.constData(), O_CREAT | O_WRONLY, 0600));
+                    ::rename(other.constData(), lockFile.constData());
+                } else {
+                    ::unlink(lockFile.constData());
+                }
+            }
+        });
+        QProcess first, second;
+        first.start(QStringLiteral(SETTINGS_SAVER), {u"a"_s, u"200"_s, u"new-keys"_s});
+        second.start(QStringLiteral(SETTINGS_SAVER), {u"b"_s, u"200"_s, u"new-keys"_s});
+        QVERIFY(first.waitForFinished(60'000) && second.waitForFinished(60'000));
+        saving = false;
+        cleaner.join();
+        QCOMPARE(first.exitCode() + second.exitCode(), 0);
+        QStringList lost;
+        for (const QString &key : QStringList{u"a%1"_s, u"b%1"_s}) {
+            for (int round = 1; round <= 200; ++round)
+                if (read(u"quorvel"_s, key.arg(round)) != key.arg(round))
+                    lost << key.arg(round);
+        }
+        QCOMPARE(lost, QStringList());
+    }
+
+    // The report names the folder that the person can make writable, and why it is not.
+    void unwritableStoreFailsAndKeepsTheFile_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("settings file in the folder") << true;
+        QTest::newRow("no file in the folder") << false;
+    }
+
     void unwritableStoreFailsAndKeepsTheFile()
     {
+        QFETCH(bool, fileExists);
         if (geteuid() != 0)
             QSKIP("needs root to drop to another user for a directory it cannot write");
         SettingsStore::saveSetting(u"quorvel"_s, section, u"text1Db"_s, u"before"_s);
+        if (!fileExists)
+            QVERIFY(QFile::remove(SettingsStore::filePath()));
         const QByteArray before = fileContent();
         QFile::setPermissions(m_config->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                                         | QFileDevice::ReadOther | QFileDevice::ExeOther);
@@ -393,8 +443,10 @@ private slots:
         QCOMPARE(saver.exitCode(), 1);
         const QString message = QString::fromLocal8Bit(saver.readAllStandardError());
         QVERIFY2(message.contains(SettingsStore::filePath()), qPrintable(message));
-        QVERIFY2(message.contains(u"ermission denied"_s), qPrintable(message));
+        const QString folder = QFileInfo(SettingsStore::filePath()).absolutePath();
+        QVERIFY2(message.contains(u"folder "_s + folder + u": Permission denied"_s), qPrintable(message));
         QCOMPARE(fileContent(), before);
+        QCOMPARE(QFileInfo::exists(SettingsStore::filePath()), fileExists);
     }
 
     void unreadableFileIsAFailureNotAnEmptyStore()
