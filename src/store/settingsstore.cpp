@@ -14,6 +14,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include <fcntl.h>
@@ -54,14 +55,31 @@ QString homeFolder()
     return account ? QFile::decodeName(account->pw_dir) : QDir::rootPath();
 }
 
-// The file a save replaces: the settings file, or the file that its symbolic link (or chain
-// of links, as dotfile managers make them) leads to, so that a linked file stays linked.
-QString linkedFile(const QString &path)
+// The file that a read reads and a save replaces: where the settings file's chain of symbolic
+// links ends (dotfile managers make them), each relative link read from the folder it sits in,
+// as the system follows them, so that no link in the chain is ever replaced. The end need not
+// exist yet. A chain longer than the system follows is refused as the system refuses it.
+QString linkedFile(const QString &path, const QString &action)
 {
-    QString file = path;
-    for (int hop = 0; hop < 40 && QFileInfo(file).isSymLink(); ++hop)
-        file = QFileInfo(file).symLinkTarget();
-    return file;
+    constexpr int mostLinks = 40; // the kernel's limit, which realpath() keeps too
+    QByteArray file = QFile::encodeName(path);
+    for (int links = 0; links <= mostLinks; ++links) {
+        // The folder as the system reaches it; a missing one is left as it is, for the save
+        // to report.
+        const qsizetype slash = file.lastIndexOf('/');
+        char folder[PATH_MAX];
+        if (::realpath(file.left(qMax<qsizetype>(slash, 1)).constData(), folder))
+            file = (qstrcmp(folder, "/") == 0 ? QByteArray() : QByteArray(folder)) + file.mid(slash);
+        else if (errno == ELOOP)
+            break;
+        char target[PATH_MAX];
+        const ssize_t size = ::readlink(file.constData(), target, sizeof target);
+        if (size < 0)
+            return QFile::decodeName(file);
+        const QByteArray next(target, size);
+        file = next.startsWith('/') ? next : file.left(file.lastIndexOf('/') + 1) + next;
+    }
+    throw Failure(action, Text::tr("%1 cannot be examined: %2").arg(path, systemError(ELOOP)));
 }
 
 // The settings file as a person should read of it: where it is, and where its link leads.
@@ -189,8 +207,11 @@ QString SettingsStore::applicationName()
 QString SettingsStore::getSetting(const QString &application, const QString &section, const QString &key)
 {
     const QString path = filePath();
-    const QString file = linkedFile(path);
-    const QString action = Text::tr("Reading the setting \"%1\" from %2").arg(key, described(path, file));
+    const auto reading = [&key](const QString &where) {
+        return Text::tr("Reading the setting \"%1\" from %2").arg(key, where);
+    };
+    const QString file = linkedFile(path, reading(path));
+    const QString action = reading(described(path, file));
     const IniDocument document(readContent(action, file, checkedStatus(action, file)));
     return document.value(application, section, key).value_or(QString());
 }
@@ -199,11 +220,14 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
                                 const QString &value)
 {
     const QString path = filePath();
-    const QString file = linkedFile(path);
-    const QString action = Text::tr("Saving the setting \"%1\" to %2").arg(key, described(path, file));
+    const auto saving = [&key](const QString &where) {
+        return Text::tr("Saving the setting \"%1\" to %2").arg(key, where);
+    };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(action, Text::tr("The folder %1 cannot be created.").arg(folder));
+        throw Failure(saving(path), Text::tr("The folder %1 cannot be created.").arg(folder));
+    const QString file = linkedFile(path, saving(path));
+    const QString action = saving(described(path, file));
     checkedStatus(action, file); // a folder or a FIFO in its place is neither created nor locked
 
     // The lock is on the file itself and spans read, change and replace, so that a concurrent
