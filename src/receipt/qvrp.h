@@ -13,7 +13,7 @@ class QVRP;
 
 // The Receipt Preview. Its load step copies the receipt into its labels once; from then
 // on the labels are the receipt, and Print prints exactly what they show.
-class QVRP : public ToolWindow
+class QVRP : public ToolWindow, private LoadStep
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ public:
 private:
     friend class SharedInstance<QVRP>;
 
-    void loadStep();
+    void loadStep() override;
     void print();
     void cancel();
 

@@ -17,7 +17,7 @@ class QVO1;
 // The User Setup dialog, where the user types the Issuer details once. It fills its fields
 // from the settings store whenever it loads and writes them back whenever it unloads, so
 // OK, Cancel, Esc and the close box all save.
-class QVO1 : public ToolWindow
+class QVO1 : public ToolWindow, private LoadStep, private UnloadStep
 {
     Q_OBJECT
 
@@ -35,8 +35,8 @@ private:
     void loadsettings();
     void savesettings();
     void closeDialog();
-    void loadStep();
-    void unloadStep();
+    void loadStep() override;
+    void unloadStep() override;
 
     std::unique_ptr<Ui::QVO1> ui;
 };

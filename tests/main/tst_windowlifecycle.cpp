@@ -16,7 +16,7 @@ static QStringList stepLog;
 static bool failLoadStep = false;
 static int unloadStepFailures = 0; // how many unload steps still fail
 
-class ProbeWindow : public QWidget
+class ProbeWindow : public QWidget, private LoadStep, private UnloadStep
 {
 public:
     ProbeWindow()
@@ -27,14 +27,14 @@ public:
 
 private:
     friend class SharedInstance<ProbeWindow>;
-    void loadStep()
+    void loadStep() override
     {
         stepLog << QStringLiteral("load");
         field->setText(QStringLiteral("loaded"));
         if (failLoadStep)
             throw Failure(QStringLiteral("Loading the probe"), QStringLiteral("the store is gone"));
     }
-    void unloadStep()
+    void unloadStep() override
     {
         stepLog << QStringLiteral("unload");
         if (unloadStepFailures > 0 && unloadStepFailures--)
