@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree and checks it as a distribution would:
 # lintian finds nothing to say, the metainfo and the desktop entry are valid, and the
-# package holds what software centres and docks look for.
+# package holds what software centres and docks look for. Then builds it twice more from two
+# copies of the sources, as two clones elsewhere would, and finds the two packages the same.
 set -euo pipefail
-build=$1
-packaging="$(dirname "$0")/../../packaging"
+build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
+packaging="$source/packaging"
 desktop-file-validate "$packaging/example.quorvel.quorvel.desktop"
 appstreamcli validate --pedantic --no-net "$build/packaging/example.quorvel.quorvel.metainfo.xml"
 cd "$build"
@@ -46,3 +48,36 @@ if [ -n "$findings" ]; then
     exit 1
 fi
 echo "$package: lintian clean; metainfo and desktop entry valid; Depends: $depends"
+
+# The same package anywhere: the sources as they are now (what git would commit, untracked
+# files included, ignored ones not), copied one after the other into folders of different
+# names and depths, so that every file has another time, and each built there from scratch in
+# another time zone and language and under another umask. The two packages must be the same,
+# byte for byte. The copies live in this build tree, and go when they match.
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+copies="$build/reproducible"
+rm -rf "$copies"
+package_from_copy() { # FOLDER UMASK TZ LANG: the package's file, built in a copy in FOLDER
+    local folder=$1
+    mkdir -p "$folder"
+    git -C "$source" ls-files -z --cached --others --exclude-standard \
+        | (cd "$source" && tar --null --files-from=- --ignore-failed-read -cf -) | tar -xmf - -C "$folder"
+    (
+        umask "$2"
+        export TZ=$3 LANG=$4 LC_ALL=$4
+        unset SOURCE_DATE_EPOCH
+        cmake -S "$folder" -B "$folder/build" -DCMAKE_BUILD_TYPE="$build_type" -DBUILD_TESTING=OFF \
+              -DQUORVEL_CHECK_HEADERS=OFF >/dev/null
+        cmake --build "$folder/build" --parallel "$(nproc)" >/dev/null
+        cd "$folder/build" && cpack -G DEB >/dev/null
+    )
+    ls "$folder"/build/quorvel_*.deb
+}
+first=$(package_from_copy "$copies/one" 022 UTC C.UTF-8)
+second=$(package_from_copy "$copies/second/a-copy-with-a-longer-name" 002 Pacific/Kiritimati C)
+if ! cmp -s "$first" "$second"; then
+    echo "two builds of the same sources differ: $first and $second (diffoscope shows how)"
+    exit 1
+fi
+echo "the same package from two copies of the sources: $(sha256sum < "$first")"
+rm -rf "$copies"
