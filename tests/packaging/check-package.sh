@@ -75,9 +75,10 @@ package_from_copy() { # FOLDER UMASK TZ LANG: the package's file, built in a cop
 }
 first=$(package_from_copy "$copies/one" 022 UTC C.UTF-8)
 second=$(package_from_copy "$copies/second/a-copy-with-a-longer-name" 002 Pacific/Kiritimati C)
+hashes=$(sha256sum "$first" "$second")
 if ! cmp -s "$first" "$second"; then
-    echo "two builds of the same sources differ: $first and $second (diffoscope shows how)"
+    echo "two builds of the same sources differ (diffoscope shows how):"$'\n'"$hashes"
     exit 1
 fi
-echo "the same package from two copies of the sources: $(sha256sum < "$first")"
+echo "the same package from two copies of the sources:"$'\n'"$hashes"
 rm -rf "$copies"
