@@ -82,6 +82,21 @@ QString linkedFile(const QString &path, const QString &action)
     throw Failure(action, Text::tr("%1 cannot be examined: %2").arg(path, systemError(ELOOP)));
 }
 
+// Makes the folder and those missing above it, each as the user's default would; throws naming
+// the first that cannot be made, and why (a folder above it that may not be written, say).
+void makeFolder(const QString &action, const QString &folder)
+{
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (QFileInfo(folder).isDir() || parent == folder)
+        return;
+    makeFolder(action, parent);
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0)
+        return;
+    const int error = errno;
+    if (!QFileInfo(folder).isDir()) // another run may have made it meanwhile
+        throw Failure(action, Text::tr("The folder %1 cannot be created: %2").arg(folder, systemError(error)));
+}
+
 // The settings file as a person should read of it: where it is, and where its link leads.
 QString described(const QString &path, const QString &file)
 {
@@ -223,9 +238,7 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     const auto saving = [&key](const QString &where) {
         return Text::tr("Saving the setting \"%1\" to %2").arg(key, where);
     };
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw Failure(saving(path), Text::tr("The folder %1 cannot be created.").arg(folder));
+    makeFolder(saving(path), QFileInfo(path).absolutePath());
     const QString file = linkedFile(path, saving(path));
     const QString action = saving(described(path, file));
     checkedStatus(action, file); // a folder or a FIFO in its place is neither created nor locked
