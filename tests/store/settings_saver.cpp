@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Saves in a loop, for the store's crash and concurrency tests:
-//   settings_saver VALUE_PREFIX COUNT            (COUNT 0: until killed)
-//     round n writes "<prefix><n>" to every User Setup entry, so a reader can tell old from new;
-//   settings_saver KEY_PREFIX COUNT new-keys
-//     round n writes a new entry "<prefix><n>" holding its own name, so a reader can tell
-//     which saves were lost.
+// Saves the five User Setup entries in a loop, for the store's crash and concurrency tests:
+//   settings_saver VALUE_PREFIX COUNT   (COUNT 0: until killed)
+// Round n writes "<prefix><n>" to every entry, so a reader can tell old from new. With a third
+// argument, new-keys, it writes that text to a new entry of that name instead, so a reader can
+// tell which rounds were lost.
 #include "base/failure.h"
 #include "store/issuerkeys.h"
 #include "store/settingsstore.h"
@@ -25,12 +24,9 @@ int main(int argc, char *argv[])
     try {
         for (int round = 1; count == 0 || round <= count; ++round) {
             const QString value = prefix + QString::number(round);
-            if (newKeys) {
-                SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section, value, value);
-            } else {
-                for (const IssuerKeys::Key &key : IssuerKeys::keys)
-                    SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section, key.written, value);
-            }
+            for (const IssuerKeys::Key &key : IssuerKeys::keys)
+                SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section, newKeys ? value : key.written,
+                                           value);
             if (round == 1)
                 std::puts("saving"), std::fflush(stdout);
         }
