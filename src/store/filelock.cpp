@@ -141,8 +141,7 @@ bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
 {
     const DeadlineAlarm alarm(int(qMax<qint64>(0, deadline.remainingTime())));
     if (!alarm.armed())
-        return fail(QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.")
-                            .arg(m_path, systemError(errno)));
+        return fail(cannotLock(errno));
     while (::flock(m_fd, LOCK_EX) != 0) {
         if (errno != EINTR)
             return fail(cannotLock(errno));
@@ -151,14 +150,15 @@ bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
             return fail(QCoreApplication::translate("SettingsStore",
                                                     "Another run of the program kept the settings locked for over %1 "
                                                     "seconds.")
-                                .arg(timeoutMs / 1000));
+                                .arg((timeoutMs + 999) / 1000));
     }
     return true;
 }
 
 QString FileLock::cannotLock(int error) const
 {
-    return QCoreApplication::translate("SettingsStore", "%1 cannot be locked: %2").arg(m_path, systemError(error));
+    return QCoreApplication::translate("SettingsStore", "The lock on %1 cannot be waited for: %2.")
+            .arg(m_path, systemError(error));
 }
 
 bool lockOpenFile(int fd)

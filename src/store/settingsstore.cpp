@@ -6,6 +6,7 @@
 #include "base/failure.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,8 +83,9 @@ QString linkedFile(const QString &path, const QString &action)
     throw Failure(action, Text::tr("%1 cannot be examined: %2").arg(path, systemError(ELOOP)));
 }
 
-// Makes the folder and those missing above it, each as the user's default would; throws naming
-// the first that cannot be made, and why (a folder above it that may not be written, say).
+// Makes the folder and those missing above it, each as the user's default would. Where one
+// cannot be made, the report names the folder that the person can act on: the one it would be
+// made in, and why, or the folder itself when something else is in its place.
 void makeFolder(const QString &action, const QString &folder)
 {
     const QString parent = QFileInfo(folder).absolutePath();
@@ -93,8 +95,11 @@ void makeFolder(const QString &action, const QString &folder)
     if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0)
         return;
     const int error = errno;
-    if (!QFileInfo(folder).isDir()) // another run may have made it meanwhile
-        throw Failure(action, Text::tr("The folder %1 cannot be created: %2").arg(folder, systemError(error)));
+    if (QFileInfo(folder).isDir()) // another run made it meanwhile
+        return;
+    if (error == EEXIST)
+        throw Failure(action, Text::tr("The folder %1 cannot be created.").arg(folder));
+    throw Failure(action, Text::tr("No file can be created in the folder %1: %2").arg(parent, systemError(error)));
 }
 
 // The settings file as a person should read of it: where it is, and where its link leads.
@@ -169,8 +174,9 @@ void removeAbandonedSaves(const QString &file)
 
 // Replaces the file in one step: the new content is written and flushed to disk beside it,
 // given the old file's owner, group and mode (a new file is its owner's only), and renamed
-// over it. A crash leaves the old content or the new, never a mixture.
-void replaceFile(const QString &path, const QByteArray &content, const std::optional<struct stat> &old,
+// over it. A crash leaves the old content or the new, never a mixture. False, with nothing
+// written, if the locked file is no longer the one in place.
+bool replaceFile(const QString &path, const QByteArray &content, const std::optional<struct stat> &old,
                  const FileLock &lock, const QString &action)
 {
     if (content.size() > largestFile)
@@ -192,13 +198,12 @@ void replaceFile(const QString &path, const QByteArray &content, const std::opti
         throw Failure(action, Text::tr("%1 cannot be given its owner: %2").arg(file.fileName(), systemError(errno)));
     if (::fchmod(handle, old ? old->st_mode & 07777 : 0600) != 0 || ::fsync(handle) != 0)
         throw Failure(action, Text::tr("%1 cannot be written: %2").arg(file.fileName(), systemError(errno)));
-    // Only a file that no save holds the lock on can have taken its place.
     if (!lock.isStillAtPath())
-        throw Failure(action, Text::tr("%1 was replaced by another program during the save; nothing was written.")
-                                      .arg(path));
+        return false;
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         throw Failure(action, Text::tr("%1 cannot be replaced: %2").arg(path, systemError(errno)));
     file.setAutoRemove(false);
+    return true;
 }
 
 } // namespace
@@ -244,14 +249,21 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
     checkedStatus(action, file); // a folder or a FIFO in its place is neither created nor locked
 
     // The lock is on the file itself and spans read, change and replace, so that a concurrent
-    // save is never lost.
-    FileLock lock(file);
-    if (!lock.lock(lockTimeoutMs))
-        throw Failure(action, lock.errorString());
-    removeAbandonedSaves(file);
-
-    const std::optional<struct stat> old = checkedStatus(action, file);
-    IniDocument document(readContent(action, file, old));
-    document.setValue(application, section, key, value);
-    replaceFile(file, document.toByteArray(), old, lock, action);
+    // save is never lost. Only a program that takes no lock can put another file in place
+    // meanwhile; that file is then locked, read and changed in turn, as another save's would be.
+    const QDeadlineTimer deadline(lockTimeoutMs);
+    for (;;) {
+        FileLock lock(file);
+        if (!lock.lock(int(deadline.remainingTime())))
+            throw Failure(action, lock.errorString());
+        removeAbandonedSaves(file);
+        const std::optional<struct stat> old = checkedStatus(action, file);
+        IniDocument document(readContent(action, file, old));
+        document.setValue(application, section, key, value);
+        if (replaceFile(file, document.toByteArray(), old, lock, action))
+            return;
+        if (deadline.hasExpired())
+            throw Failure(action, Text::tr("Another run of the program kept the settings locked for over %1 seconds.")
+                                          .arg(lockTimeoutMs / 1000));
+    }
 }
