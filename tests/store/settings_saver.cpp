@@ -25,8 +25,8 @@ int main(int argc, char *argv[])
         for (int round = 1; count == 0 || round <= count; ++round) {
             const QString value = prefix + QString::number(round);
             for (const IssuerKeys::Key &key : IssuerKeys::keys)
-                SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section, newKeys ? value : key.written,
-                                           value);
+                SettingsStore::saveSetting(QStringLiteral("quorvel"), IssuerKeys::section,
+                                           newKeys ? value : key.written, value);
             if (round == 1)
                 std::puts("saving"), std::fflush(stdout);
         }
