@@ -137,10 +137,15 @@ void ThirdsTabWidget::placePageChildrenFromOuterCorner()
 {
     QStyleOptionTabWidgetFrame option;
     initStyleOption(&option);
-    const QPoint pageCorner = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    const QRect pageArea =
+            QStyle::visualRect(layoutDirection(), rect(),
+                               style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this));
     for (int i = 0; i < count(); ++i) {
-        for (QWidget *child : widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            child->move(child->pos() - pageCorner);
+        for (QWidget *child : widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            // Read right to left, the form is mirrored within the tab control.
+            const QRect placed = QStyle::visualRect(layoutDirection(), rect(), child->geometry());
+            child->move(placed.topLeft() - pageArea.topLeft());
+        }
     }
 }
 
