@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Rég.</translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Zip</source>

@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>City</source>
-        <translation>市</translation>
+        <translation>市町村</translation>
     </message>
     <message>
         <source>State</source>
-        <translation>県</translation>
+        <translation>都道府県</translation>
     </message>
     <message>
         <source>Zip</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Website</source>
-        <translation>Web</translation>
+        <translation>Webサイト</translation>
     </message>
     <message>
         <source>OK</source>

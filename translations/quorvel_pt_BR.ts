@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Cid.</translation>
+        <translation>Cidade</translation>
     </message>
     <message>
         <source>State</source>

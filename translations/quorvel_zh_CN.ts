@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>市</translation>
+        <translation>城市</translation>
     </message>
     <message>
         <source>State</source>
