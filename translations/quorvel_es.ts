@@ -147,7 +147,7 @@
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
-        <translation>Cheque personal</translation>
+        <translation>Cheque</translation>
     </message>
     <message>
         <source>Money Order</source>

@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Règlement</translation>
+        <translation>Mode de règlement</translation>
     </message>
     <message>
         <source>Amount:</source>

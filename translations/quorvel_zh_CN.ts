@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Money Order</source>
-        <translation>汇票</translation>
+        <translation>邮政汇款</translation>
     </message>
     <message>
         <source>Credit Card</source>
