@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Back to %1</source>
-        <translation>Volver a %1</translation>
+        <translation>Volver a “%1”</translation>
     </message>
     <message>
         <source>The last command</source>

@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
-        <translation>Impossible d&apos;attribuer son propriétaire à %1&#xa0;: %2</translation>
+        <translation>Impossible de rétablir le propriétaire de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Back to %1</source>
-        <translation>Torna a %1</translation>
+        <translation>Torna a “%1”</translation>
     </message>
     <message>
         <source>The last command</source>

@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
-        <translation>別に起動しているこのプログラムが、設定を %1 秒を超えてロックしたままでした。</translation>
+        <translation>同時に実行中の別の Quorvel が、%1 秒を超えて設定をロックしたままでした。</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be locked: %2.</source>

@@ -91,7 +91,7 @@
     <name>ErrorReport</name>
     <message>
         <source>%1 failed.</source>
-        <translation>%1失败。</translation>
+        <translation>无法%1。</translation>
     </message>
     <message>
         <source>Try again, close %1 without saving (what was typed in it is then lost), or go back to %1.</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>The last command</source>
-        <translation>上一个操作</translation>
+        <translation>完成上一个操作</translation>
     </message>
     <message>
         <source>There is not enough memory.</source>
