@@ -35,9 +35,12 @@ void FrameBox::paintEvent(QPaintEvent *)
     const QRect caption = QStyle::visualRect(
             layoutDirection(), rect(),
             QRect(captionLeft, 0, fontMetrics().horizontalAdvance(title()) + 2 * captionPadding, fontMetrics().height()));
-    // The caption interrupts the line with the colour around the frame, not its own.
+    // The caption interrupts the line with the colour around the frame above the line, and
+    // with the frame's own below it.
     const QWidget *around = parentWidget() ? parentWidget() : this;
-    painter.fillRect(caption, around->palette().brush(around->backgroundRole()));
+    painter.fillRect(caption.adjusted(0, 0, 0, borderTop() - caption.height()),
+                     around->palette().brush(around->backgroundRole()));
+    painter.fillRect(caption.adjusted(0, borderTop(), 0, 0), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }

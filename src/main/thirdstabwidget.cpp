@@ -100,6 +100,14 @@ public:
             QAccessible::deleteAccessibleInterface(tab);
     }
 
+    // The tab list is named as the tab control is.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return bar()->parentWidget()->accessibleName();
+        return QAccessibleWidget::text(kind);
+    }
+
     int childCount() const override { return bar()->count(); }
     QAccessibleInterface *child(int index) const override
     {

@@ -220,15 +220,22 @@ private slots:
             // Above the border line, the caption sits on the colour around the frame.
             QVERIFY2(inkContrast(image, frame, visual(QRect(7, 1, 1, 1)), visualPoint(QPoint(-3, 1))) < 1.05,
                      qPrintable(frame->title()));
+            // Below it, on the frame's own.
+            const int below = frame->borderTop() + 2;
+            QVERIFY2(inkContrast(image, frame, visual(QRect(7, below, 1, 1)), visualPoint(QPoint(3, below + 1))) < 1.05,
+                     qPrintable(frame->title()));
             for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 const QRect inside = frame->rect().adjusted(2, frame->borderTop() + 2, -2, -2);
                 QVERIFY2(inside.contains(control->geometry()),
                          qPrintable(u"%1 crosses the border of %2"_s.arg(control->objectName(), frame->title())));
             }
         }
-        // Every border is drawn: the frames' and the tab page's bottom and right edges.
+        // Every border is drawn: the frames', the tab page's and the status panels' bottom and
+        // right edges.
         for (QWidget *box : controls) {
-            if (!qobject_cast<FrameBox *>(box) && !qobject_cast<QTabWidget *>(box))
+            const auto *panel = qobject_cast<QFrame *>(box);
+            if (!qobject_cast<FrameBox *>(box) && !qobject_cast<QTabWidget *>(box)
+                && !(panel && panel->frameShape() == QFrame::Panel))
                 continue;
             const QPointF middle(box->width() / 2.0, box->height() / 2.0);
             QVERIFY2(standsOut(image, box, {middle.x(), box->height() - 6.0}, {middle.x(), box->height() + 2.0}) >= 1.3,
