@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Money Order</source>
-        <translation>Phiếu chuyển tiền</translation>
+        <translation>Bưu phiếu</translation>
     </message>
     <message>
         <source>Credit Card</source>
