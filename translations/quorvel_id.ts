@@ -310,6 +310,27 @@
         <extracomment>The main window&apos;s title: the product&apos;s name, then its version (%1).</extracomment>
         <translation>Quorvel v%1</translation>
     </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation>Data pembayar</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation>Masukkan kota pembayar</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation>Masukkan provinsi pembayar</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation>Masukkan kode pos pembayar</translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation>Masukkan jumlah yang diterima</translation>
+    </message>
 </context>
 <context>
     <name>QVAbout1</name>

@@ -310,6 +310,27 @@
         <extracomment>The main window&apos;s title: the product&apos;s name, then its version (%1).</extracomment>
         <translation>Quorvel v%1</translation>
     </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation>지불인 정보</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation>지불인의 시·군·구를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation>지불인의 시·도를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation>지불인의 우편번호를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation>받은 금액을 입력하십시오</translation>
+    </message>
 </context>
 <context>
     <name>QVAbout1</name>

@@ -312,6 +312,27 @@
         <extracomment>The main window&apos;s title: the product&apos;s name, then its version (%1).</extracomment>
         <translation>Quorvel v%1</translation>
     </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation>Dados do pagador</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation>Introduza a localidade do pagador</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation>Introduza o distrito do pagador</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation>Introduza o código postal do pagador</translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation>Introduza o valor recebido</translation>
+    </message>
 </context>
 <context>
     <name>QVAbout1</name>

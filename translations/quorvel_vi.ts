@@ -310,6 +310,27 @@
         <extracomment>The main window&apos;s title: the product&apos;s name, then its version (%1).</extracomment>
         <translation>Quorvel v%1</translation>
     </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation>Thông tin người nộp tiền</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation>Nhập thành phố của người nộp tiền</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation>Nhập tỉnh của người nộp tiền</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation>Nhập mã bưu chính của người nộp tiền</translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation>Nhập số tiền đã thu</translation>
+    </message>
 </context>
 <context>
     <name>QVAbout1</name>

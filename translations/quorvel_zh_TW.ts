@@ -310,6 +310,27 @@
         <extracomment>The main window&apos;s title: the product&apos;s name, then its version (%1).</extracomment>
         <translation>Quorvel v%1</translation>
     </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation>付款人資料</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation>輸入付款人所在的鄉鎮市區</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation>輸入付款人所在的縣市</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation>輸入付款人的郵遞區號</translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation>輸入收款金額</translation>
+    </message>
 </context>
 <context>
     <name>QVAbout1</name>
