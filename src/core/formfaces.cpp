@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -89,6 +91,32 @@ QString ownFace(const QLocale &locale)
     return QString();
 }
 
+// The letters the language is written in, as the font database knows faces by them.
+QFontDatabase::WritingSystem writingSystem(const QLocale &locale)
+{
+    switch (locale.script()) {
+    case QLocale::ArabicScript:
+        return QFontDatabase::Arabic;
+    case QLocale::CyrillicScript:
+        return QFontDatabase::Cyrillic;
+    case QLocale::GreekScript:
+        return QFontDatabase::Greek;
+    case QLocale::HebrewScript:
+        return QFontDatabase::Hebrew;
+    case QLocale::JapaneseScript:
+        return QFontDatabase::Japanese;
+    case QLocale::KoreanScript:
+        return QFontDatabase::Korean;
+    case QLocale::SimplifiedHanScript:
+        return QFontDatabase::SimplifiedChinese;
+    case QLocale::TraditionalHanScript:
+        return QFontDatabase::TraditionalChinese;
+    default:
+        // Vietnamese is Latin with letters of its own.
+        return locale.language() == QLocale::Vietnamese ? QFontDatabase::Vietnamese : QFontDatabase::Latin;
+    }
+}
+
 } // namespace
 
 QFont FormFaces::formFace()
@@ -117,9 +145,19 @@ void FormFaces::useFacesFor(const QString &language)
 {
     // The forms' captions were sized for MS Sans Serif's narrow bitmap letters. Measured at
     // 96 dpi, Liberation Sans Narrow is the installable face in which they fit their boxes
-    // ("City" in 17 pixels); Liberation Sans and DejaVu do not.
-    QStringList faces{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")};
-    if (const QString own = language.isEmpty() ? QString() : ownFace(QLocale(language)); !own.isEmpty())
+    // ("City" in 17 pixels); Liberation Sans and DejaVu Sans Condensed are wider, and have
+    // letters it lacks (Vietnamese, Hebrew, Arabic). A language is written in the first of
+    // them that has all its letters, not with letters of another face in the middle of a word.
+    QStringList faces{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")};
+    const QLocale locale = language.isEmpty() ? QLocale(QLocale::English) : QLocale(language);
+    const QFontDatabase::WritingSystem letters = writingSystem(locale);
+    const auto whole = std::find_if(faces.cbegin(), faces.cend(), [letters](const QString &face) {
+        return QFontDatabase::writingSystems(face).contains(letters);
+    });
+    if (whole != faces.cend())
+        faces.move(whole - faces.cbegin(), 0);
+    if (const QString own = ownFace(locale); !own.isEmpty())
         faces.insert(1, own);
     QFont::removeSubstitutions(formFamily);
     QFont::insertSubstitutions(formFamily, faces);
