@@ -195,6 +195,8 @@ private:
         ippAddString(answer, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
         ippAddString(answer, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
         ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-name", nullptr, "QuorvelPDF");
+        ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_URI, "printer-uri-supported", nullptr,
+                     "ipp://localhost/printers/QuorvelPDF");
         QByteArray body;
         ippWriteIO(&body, [](void *out, ipp_uchar_t *data, size_t size) -> ssize_t {
             static_cast<QByteArray *>(out)->append(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -209,6 +211,12 @@ private:
     QHash<QTcpSocket *, QByteArray> m_requests;
     QHash<QTcpSocket *, int> m_answered;
 };
+
+// The printer that LPDEST names, if any: an empty LPDEST names none, for lp as for Print.
+std::unique_ptr<TestSupport::ScopedVariable> chosenPrinter(const QByteArray &printer)
+{
+    return printer.isEmpty() ? nullptr : std::make_unique<TestSupport::ScopedVariable>("LPDEST", printer);
+}
 
 QProgressDialog *shownProgress()
 {
@@ -291,7 +299,7 @@ private slots:
     {
         QFETCH(QByteArray, printer);
         QFETCH(QSizeF, paper);
-        const TestSupport::ScopedVariable destination("LPDEST", printer);
+        const auto destination = chosenPrinter(printer);
         openPreview();
         const QList<int> before = jobIds();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -466,7 +474,7 @@ private slots:
         QFETCH(QByteArray, printer);
         QFETCH(QString, report);
         MisbehavingServer misbehaving(server);
-        const TestSupport::ScopedVariable destination("LPDEST", printer);
+        const auto destination = chosenPrinter(printer);
         const TestSupport::ScopedVariable address("CUPS_SERVER", server == u"nothing" ? "127.0.0.1:9"_ba
                                                    : server.isEmpty()    ? qgetenv("CUPS_SERVER")
                                                                          : misbehaving.address());
