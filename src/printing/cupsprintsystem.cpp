@@ -176,13 +176,21 @@ std::optional<QPageLayout> namedPaper(http_t *http, cups_dest_t *dest, cups_dinf
     }
     if (media.isEmpty())
         return std::nullopt;
-    cups_size_t size;
-    if (cupsGetDestMediaByName(http, dest, info, media.constData(), CUPS_MEDIA_FLAGS_DEFAULT, &size))
-        return paperLayout(QSizeF(size.width, size.length), QMarginsF(size.left, size.top, size.right, size.bottom));
+    // A name as IPP, as older IPP or as PPD files write it (lpoptions' media=A5).
     const pwg_media_t *known = pwgMediaForPWG(media.constData());
     if (!known)
         known = pwgMediaForLegacy(media.constData());
-    return known ? std::optional(paperLayout(QSizeF(known->width, known->length), usualMargins)) : std::nullopt;
+    if (!known)
+        known = pwgMediaForPPD(media.constData());
+    if (!known)
+        return std::nullopt;
+    const QSizeF size(known->width, known->length);
+    // The printer's own margins for that paper, where it lists the paper.
+    cups_size_t listed;
+    if (cupsGetDestMediaByName(http, dest, info, media.constData(), CUPS_MEDIA_FLAGS_DEFAULT, &listed)
+        && QSizeF(listed.width, listed.length) == size)
+        return paperLayout(size, QMarginsF(listed.left, listed.top, listed.right, listed.bottom));
+    return paperLayout(size, usualMargins);
 }
 
 // The paper of the printer that will print for a class (its first member) or for a queue that
