@@ -52,26 +52,42 @@ void condense(QWidget *control, const QString &text, int room)
     control->setFont(chosen);
 }
 
+// How much of the caption's line the siblings made after the control cover: they are drawn
+// over it, as a text box over the end of the label before it, or a later option over an
+// earlier one. A sibling that only touches the control's top or bottom edge covers no text;
+// a layout (the status bar's) places its children side by side, once it is shown.
+int covered(const QWidget *control)
+{
+    const QWidget *parent = control->parentWidget();
+    if (!parent || parent->layout())
+        return 0;
+    const int middle = control->geometry().center().y();
+    int width = 0;
+    const QObjectList siblings = parent->children();
+    for (qsizetype later = siblings.indexOf(control) + 1; later < siblings.size(); ++later) {
+        const auto *sibling = qobject_cast<const QWidget *>(siblings.at(later));
+        if (!sibling || sibling->isHidden())
+            continue;
+        const QRect over = sibling->geometry().intersected(control->geometry());
+        if (over.top() <= middle && over.bottom() >= middle)
+            width = qMax(width, over.width());
+    }
+    return width;
+}
+
 } // namespace
 
 int CaptionFit::room(const QWidget *control)
 {
     const QStyle *style = control->style();
-    if (const auto *option = qobject_cast<const QRadioButton *>(control)) {
-        // A later option overlaps the end of this one's caption, on whichever side it runs.
-        int covered = 0;
-        const QObjectList siblings = option->parentWidget()->children();
-        for (const QRadioButton *above : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
-            if (siblings.indexOf(above) > siblings.indexOf(option))
-                covered = qMax(covered, above->geometry().intersected(option->geometry()).width());
-        }
-        return option->width() - covered - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+    // What a later sibling covers is lost to the caption, on whichever side the caption runs.
+    if (const auto *option = qobject_cast<const QRadioButton *>(control))
+        return option->width() - covered(option) - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
                 - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
-    }
     if (const auto *button = qobject_cast<const QAbstractButton *>(control))
         return button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
     if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->contentsRect().width() - qMax(label->indent(), 0) - 2 * label->margin();
+        return label->contentsRect().width() - covered(label) - qMax(label->indent(), 0) - 2 * label->margin();
     return 0;
 }
 
