@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -18,6 +19,34 @@ namespace {
 constexpr qreal smallestScale = 0.2;
 // Wider than any paper five times over, in the PDF writer's units: the room to measure a line in.
 constexpr qreal unbounded = 1e6;
+
+// The font to draw an item in. Without ligatures, the page's text layer holds "fi" where
+// "fi" was printed, not "ﬁ"; where ligatures are more than a look (Arabic letters join, Indic
+// letters combine), the item is shaped, as Qt leaves even Arabic unjoined where shaping is
+// declined.
+QFont itemFont(QFont font, const QString &item)
+{
+    const QList<uint> letters = item.toUcs4();
+    const bool plain = std::all_of(letters.cbegin(), letters.cend(), [](uint letter) {
+        switch (QChar::script(char32_t(letter))) {
+        case QChar::Script_Common:
+        case QChar::Script_Inherited:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+        case QChar::Script_Hebrew:
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Hangul:
+            return true;
+        default:
+            return false;
+        }
+    });
+    font.setStyleStrategy(plain ? QFont::PreferNoShaping : QFont::PreferDefault);
+    return font;
+}
 
 QTextLayout *laidOut(QTextLayout &layout, qreal room)
 {
@@ -36,7 +65,7 @@ QTextLayout *laidOut(QTextLayout &layout, qreal room)
 std::optional<qreal> drawItem(QPainter &painter, const QFont &font, QPointF at, qreal room, const QString &item,
                               Qt::LayoutDirection direction)
 {
-    QTextLayout layout(item, font, painter.device());
+    QTextLayout layout(item, itemFont(font, item), painter.device());
     const QTextLine line = laidOut(layout, room)->lineAt(0);
     if (line.naturalTextWidth() > room) // not even its first letter fits
         return std::nullopt;
@@ -49,7 +78,7 @@ std::optional<qreal> drawItem(QPainter &painter, const QFont &font, QPointF at, 
 
 qreal itemWidth(const QFont &font, QPaintDevice *device, const QString &item)
 {
-    QTextLayout layout(item, font, device);
+    QTextLayout layout(item, itemFont(font, item), device);
     return laidOut(layout, unbounded)->lineAt(0).horizontalAdvance();
 }
 
@@ -103,9 +132,6 @@ QByteArray pdfPage(const PrintedPage &page, const QPageLayout &paper, const QStr
         writer.setTitle(title);
         QPainter painter(&writer);
         QFont font; // the default typeface: the application chooses none
-        // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ";
-        // scripts that need shaping to be read are shaped all the same.
-        font.setStyleStrategy(QFont::PreferNoShaping);
         // A page wider or taller than the paper's printable area is drawn smaller, all of it
         // alike, as a print dialog fits a page to the paper: every line stays whole.
         const qreal scale = fittingScale(page, font, &writer, QSizeF(writer.width(), writer.height()));
