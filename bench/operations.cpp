@@ -11,10 +11,12 @@
 #include "store/settingsstore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -33,8 +35,8 @@ namespace {
 
 const QString &section = IssuerKeys::section;
 
-// Runs the step `runs` times after `prepare` and prints the median in milliseconds.
-void report(const char *what, int runs, const std::function<void()> &prepare, const std::function<void()> &step)
+// Runs the step `runs` times after `prepare`, prints the median in milliseconds and returns it.
+double report(const char *what, int runs, const std::function<void()> &prepare, const std::function<void()> &step)
 {
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -46,6 +48,16 @@ void report(const char *what, int runs, const std::function<void()> &prepare, co
     }
     std::sort(times.begin(), times.end());
     std::printf("%-52s %9.3f ms  (median of %d)\n", what, times.at(times.size() / 2), runs);
+    return times.at(times.size() / 2);
+}
+
+// The newest document that the benchmark's scheduler (its folder in QUORVEL_BENCH_CUPS) was
+// handed: the receipt just printed.
+QString lastSpooledDocument()
+{
+    const QDir spool(qEnvironmentVariable("QUORVEL_BENCH_CUPS") + QStringLiteral("/spool"));
+    const QStringList documents = spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Time);
+    return documents.isEmpty() ? QString() : spool.filePath(documents.first());
 }
 
 // Saves one entry `rounds` times in each of `runs` processes at once, with the two
@@ -201,7 +213,14 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     };
     report("first Print, printing module loaded, to the spooler", 1, nothing, printAndWait);
-    report("Print to the job handed to the spooler", 5, nothing, printAndWait);
+    const double printMedian = report("Print to the job handed to the spooler", 5, nothing, printAndWait);
+    // lp with no -d, the reference, handing the same document to the same scheduler.
+    if (const QString document = lastSpooledDocument(); !document.isEmpty()) {
+        const double lp = report("lp of the same document, to the job handed over", 5, nothing, [&document] {
+            QProcess::execute(QStringLiteral("lp"), {QStringLiteral("-s"), document});
+        });
+        std::printf("%-52s %9.2f\n", "Print beside lp (ratio)", printMedian / lp);
+    }
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *failed = qobject_cast<QMessageBox *>(window); failed && failed->isVisible())
             std::printf("  but printing failed: %s\n", qPrintable(failed->informativeText()));

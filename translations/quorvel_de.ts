@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Land</translation>
+        <translation>BL</translation>
     </message>
     <message>
         <source>Zip</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Land</translation>
+        <translation>BL</translation>
     </message>
     <message>
         <source>Zip</source>

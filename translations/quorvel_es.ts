@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Back to %1</source>
-        <translation>Volver a %1</translation>
+        <translation>Volver a “%1”</translation>
     </message>
     <message>
         <source>The last command</source>
@@ -147,7 +147,7 @@
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
-        <translation>Cheque personal</translation>
+        <translation>Cheque</translation>
     </message>
     <message>
         <source>Money Order</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Cd.</translation>
+        <translation>Loc.</translation>
     </message>
     <message>
         <source>State</source>
@@ -300,7 +300,7 @@
     <message>
         <source>City</source>
         <comment>spoken</comment>
-        <translation>Ciudad</translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>State</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Cd.</translation>
+        <translation>Loc.</translation>
     </message>
     <message>
         <source>State</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Enter your city</source>
-        <translation>Escriba su ciudad</translation>
+        <translation>Escriba su localidad</translation>
     </message>
     <message>
         <source>Enter your state</source>
@@ -416,7 +416,7 @@
     <message>
         <source>City</source>
         <comment>spoken</comment>
-        <translation>Ciudad</translation>
+        <translation>Localidad</translation>
     </message>
     <message>
         <source>State</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Paid to the order of, city</source>
-        <translation>Pagado a, ciudad</translation>
+        <translation>Pagado a, localidad</translation>
     </message>
     <message>
         <source>Paid to the order of, state</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>From, city</source>
-        <translation>Pagado por, ciudad</translation>
+        <translation>Pagado por, localidad</translation>
     </message>
     <message>
         <source>From, state</source>

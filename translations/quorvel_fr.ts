@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Rég.</translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Zip</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Règlement</translation>
+        <translation>Mode de règlement</translation>
     </message>
     <message>
         <source>Amount:</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
-        <translation>Impossible d&apos;attribuer son propriétaire à %1&#xa0;: %2</translation>
+        <translation>Impossible de rétablir le propriétaire de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Back to %1</source>
-        <translation>Torna a %1</translation>
+        <translation>Torna a “%1”</translation>
     </message>
     <message>
         <source>The last command</source>
@@ -469,35 +469,35 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Pagato da</translation>
+        <translation>Ricevuto da</translation>
     </message>
     <message>
         <source>From, first name</source>
-        <translation>Pagato da, nome</translation>
+        <translation>Ricevuto da, nome</translation>
     </message>
     <message>
         <source>From, last name</source>
-        <translation>Pagato da, cognome</translation>
+        <translation>Ricevuto da, cognome</translation>
     </message>
     <message>
         <source>From, street</source>
-        <translation>Pagato da, via</translation>
+        <translation>Ricevuto da, via</translation>
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>Pagato da, via, seconda riga</translation>
+        <translation>Ricevuto da, via, seconda riga</translation>
     </message>
     <message>
         <source>From, city</source>
-        <translation>Pagato da, città</translation>
+        <translation>Ricevuto da, città</translation>
     </message>
     <message>
         <source>From, state</source>
-        <translation>Pagato da, provincia</translation>
+        <translation>Ricevuto da, provincia</translation>
     </message>
     <message>
         <source>From, zip</source>
-        <translation>Pagato da, CAP</translation>
+        <translation>Ricevuto da, CAP</translation>
     </message>
     <message>
         <source>Payment Info</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Tipo pagamento</translation>
+        <translation>Tipo di pagamento</translation>
     </message>
     <message>
         <source>Amount:</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>Pagato da:</translation>
+        <translation>Ricevuto da:</translation>
     </message>
 </context>
 <context>

@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>City</source>
-        <translation>市</translation>
+        <translation>市町村</translation>
     </message>
     <message>
         <source>State</source>
-        <translation>県</translation>
+        <translation>都道府県</translation>
     </message>
     <message>
         <source>Zip</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Website</source>
-        <translation>Web</translation>
+        <translation>Webサイト</translation>
     </message>
     <message>
         <source>OK</source>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
-        <translation>別に起動しているこのプログラムが、設定を %1 秒を超えてロックしたままでした。</translation>
+        <translation>同時に実行中の別の Quorvel が、%1 秒を超えて設定をロックしたままでした。</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be locked: %2.</source>

@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>Pc</translation>
+        <translation>PC</translation>
     </message>
     <message>
         <source>Enter payees street address</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Pl.</translation>
+        <translation>Wpl.</translation>
     </message>
     <message>
         <source>State</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>Pc</translation>
+        <translation>PC</translation>
     </message>
     <message>
         <source>Enter your name or company name</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Enter your city</source>
-        <translation>Voer uw plaats in</translation>
+        <translation>Voer uw woonplaats in</translation>
     </message>
     <message>
         <source>Enter your state</source>
@@ -416,7 +416,7 @@
     <message>
         <source>City</source>
         <comment>spoken</comment>
-        <translation>Plaats</translation>
+        <translation>Woonplaats</translation>
     </message>
     <message>
         <source>State</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Paid to the order of, city</source>
-        <translation>Betaald aan, plaats</translation>
+        <translation>Betaald aan, woonplaats</translation>
     </message>
     <message>
         <source>Paid to the order of, state</source>

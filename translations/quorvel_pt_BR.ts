@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Back to %1</source>
-        <translation>Voltar para %1</translation>
+        <translation>Voltar para “%1”</translation>
     </message>
     <message>
         <source>The last command</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Cid.</translation>
+        <translation>Cidade</translation>
     </message>
     <message>
         <source>State</source>
@@ -469,35 +469,35 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Pago por</translation>
+        <translation>Recebido de</translation>
     </message>
     <message>
         <source>From, first name</source>
-        <translation>Pago por, nome</translation>
+        <translation>Recebido de, nome</translation>
     </message>
     <message>
         <source>From, last name</source>
-        <translation>Pago por, sobrenome</translation>
+        <translation>Recebido de, sobrenome</translation>
     </message>
     <message>
         <source>From, street</source>
-        <translation>Pago por, rua</translation>
+        <translation>Recebido de, rua</translation>
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>Pago por, rua, segunda linha</translation>
+        <translation>Recebido de, rua, segunda linha</translation>
     </message>
     <message>
         <source>From, city</source>
-        <translation>Pago por, cidade</translation>
+        <translation>Recebido de, cidade</translation>
     </message>
     <message>
         <source>From, state</source>
-        <translation>Pago por, estado</translation>
+        <translation>Recebido de, estado</translation>
     </message>
     <message>
         <source>From, zip</source>
-        <translation>Pago por, CEP</translation>
+        <translation>Recebido de, CEP</translation>
     </message>
     <message>
         <source>Payment Info</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Pagamento</translation>
+        <translation>Forma de pagamento</translation>
     </message>
     <message>
         <source>Amount:</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>Pago por:</translation>
+        <translation>Recebido de:</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@
     <name>ErrorReport</name>
     <message>
         <source>%1 failed.</source>
-        <translation>%1失败。</translation>
+        <translation>无法%1。</translation>
     </message>
     <message>
         <source>Try again, close %1 without saving (what was typed in it is then lost), or go back to %1.</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>The last command</source>
-        <translation>上一个操作</translation>
+        <translation>完成上一个操作</translation>
     </message>
     <message>
         <source>There is not enough memory.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Money Order</source>
-        <translation>汇票</translation>
+        <translation>邮政汇款</translation>
     </message>
     <message>
         <source>Credit Card</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>市</translation>
+        <translation>城市</translation>
     </message>
     <message>
         <source>State</source>

@@ -12,11 +12,8 @@ QVAbout1::QVAbout1(QWidget *parent)
     , ui(std::make_unique<Ui::QVAbout1>())
 {
     ui->setupUi(this);
-    finishForm(DesktopColours::SystemColour::ActiveBorder);
     //: %1 is the program's version number.
     ui->Label2->setText(tr("Version %1").arg(QStringLiteral(QUORVEL_VERSION)));
-    for (QWidget *label : {ui->Label1, ui->Label2})
-        DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));
     // A titling face has capitals only.
     QFont titleFont = ui->Label1->font();
     titleFont.setCapitalization(QFont::AllUppercase);
@@ -25,6 +22,9 @@ QVAbout1::QVAbout1(QWidget *parent)
     const QString website = QStringLiteral(QUORVEL_WEBSITE);
     ui->HLink1->setText(website);
     ui->HLink1->setUrl(QUrl(website));
+    finishForm(DesktopColours::SystemColour::ActiveBorder);
+    for (QWidget *label : {ui->Label1, ui->Label2})
+        DesktopColours::fixText(label, QColor(0x40, 0x40, 0x40));
     ui->Command1->setFocus();
     connectGuarded(ui->Command1, &QPushButton::clicked, this, &QVAbout1::closeDialog);
 }

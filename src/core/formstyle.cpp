@@ -5,6 +5,7 @@
 #include "formfaces.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
@@ -29,7 +30,7 @@ void drawTabFrame(const QStyleOption &option, QPainter &painter, const QColor &o
 
 // Four edges at least one whole device pixel thick, within the box: at a fractional scale a
 // one-pixel line would be smoothed pale, or fall outside the box where it is clipped.
-void drawTextBoxFrame(const QStyleOption &option, QPainter &painter, const QColor &outline)
+void drawOutline(const QStyleOption &option, QPainter &painter, const QColor &outline)
 {
     const QRectF box(option.rect);
     const qreal scale = painter.device()->devicePixelRatio();
@@ -55,6 +56,15 @@ void drawOptionCircle(const QStyleOption &option, QPainter &painter, const QColo
     }
 }
 
+using Drawing = void (*)(const QStyleOption &, QPainter &, const QColor &);
+
+void drawOutlined(Drawing drawing, const QStyleOption &option, QPainter &painter)
+{
+    painter.save();
+    drawing(option, painter, FormStyle::outlineColour(option));
+    painter.restore();
+}
+
 } // namespace
 
 void FormStyle::install()
@@ -76,21 +86,27 @@ QColor FormStyle::outlineColour(const QStyleOption &option)
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                               const QWidget *widget) const
 {
-    const auto draw = [&](void (*how)(const QStyleOption &, QPainter &, const QColor &)) {
-        painter->save();
-        how(*option, *painter, outlineColour(*option));
-        painter->restore();
-    };
     switch (element) {
     case PE_FrameTabWidget:
-        return draw(drawTabFrame);
+        return drawOutlined(drawTabFrame, *option, *painter);
     case PE_FrameLineEdit:
-        return draw(drawTextBoxFrame);
+        return drawOutlined(drawOutline, *option, *painter);
     case PE_IndicatorRadioButton:
-        return draw(drawOptionCircle);
+        return drawOutlined(drawOptionCircle, *option, *painter);
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+void FormStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                            const QWidget *widget) const
+{
+    // A sunken panel (the status bar's) is drawn by its shades, and a light shade does not show
+    // on a light window: its outline stands out on every side instead.
+    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel)
+        return drawOutlined(drawOutline, *option, *painter);
+    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 void FormStyle::polish(QWidget *widget)

@@ -4,8 +4,9 @@
 #include <QProxyStyle>
 
 // The desktop's own style, with the few things the forms need from it whatever the theme:
-// - the outlines of text boxes and option buttons keep 3:1 against what surrounds them, so
-//   that a person finds them on a dark desktop too (the style draws them faintly there);
+// - the outlines of text boxes, option buttons and panels keep 3:1 against what surrounds
+//   them, so that a person finds them on a dark desktop too (the style draws them faintly
+//   there), and on a light one the panels' light edges;
 // - a tab control's frame keeps all four border lines at fractional scales (1.25, 1.5),
 //   where the style's own bottom line falls under the page;
 // - every widget, menus, tooltips and message boxes among them, takes the forms' face unless
@@ -20,6 +21,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
     void polish(QWidget *widget) override;
     using QProxyStyle::polish;
 

@@ -2,6 +2,7 @@
 #include "framebox.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 constexpr int captionLeft = 6;    // where the caption's gap in the line begins
@@ -30,11 +31,16 @@ void FrameBox::paintEvent(QPaintEvent *)
     painter.drawRect(border.adjusted(1, 1, 0, 0));
     if (title().isEmpty())
         return;
-    const QRect caption(captionLeft, 0, fontMetrics().horizontalAdvance(title()) + 2 * captionPadding,
-                        fontMetrics().height());
-    // The caption interrupts the line with the colour around the frame, not its own.
+    // Near the line's left end, or its right end where the form is read right to left.
+    const QRect caption = QStyle::visualRect(
+            layoutDirection(), rect(),
+            QRect(captionLeft, 0, fontMetrics().horizontalAdvance(title()) + 2 * captionPadding, fontMetrics().height()));
+    // The caption interrupts the line with the colour around the frame above the line, and
+    // with the frame's own below it.
     const QWidget *around = parentWidget() ? parentWidget() : this;
-    painter.fillRect(caption, around->palette().brush(around->backgroundRole()));
+    painter.fillRect(caption.adjusted(0, 0, 0, borderTop() - caption.height()),
+                     around->palette().brush(around->backgroundRole()));
+    painter.fillRect(caption.adjusted(0, borderTop(), 0, 0), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }

@@ -4,9 +4,10 @@
 #include <QGroupBox>
 
 // A frame drawn as the forms expect: the caption sits on the top border line near its left
-// end, on the colour around the frame, the line runs at half the caption's height, and the
-// inside shows the frame's own background. (Qt's group box puts the line below the caption, across the first row of
-// controls that the forms place 16 pixels down.)
+// end (its right end, read right to left), on the colour around the frame, the line runs at
+// half the caption's height, and the inside shows the frame's own background. (Qt's group box
+// puts the line below the caption, across the first row of controls that the forms place 16
+// pixels down.)
 class FrameBox : public QGroupBox
 {
     Q_OBJECT

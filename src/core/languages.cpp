@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "languages.h"
 
+#include "formfaces.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -12,11 +15,40 @@ namespace {
 // Where the build puts the program's translations (quorvel_de.qm, ...).
 const QString translationsFolder = QStringLiteral(":/translations");
 
-// The translators in use, the program's and Qt's; replaced by the next use().
+// The translators in use, the program's and Qt's; replaced by the next speak().
 std::vector<std::unique_ptr<QTranslator>> &installed()
 {
     static std::vector<std::unique_ptr<QTranslator>> translators;
     return translators;
+}
+
+bool install(const QString &file, const QString &folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get()))
+        return false;
+    installed().push_back(std::move(translator));
+    return true;
+}
+
+// The program's texts in one language (English, its own, where that is empty), Qt's own in
+// another.
+void speak(const QString &program, const QString &qt)
+{
+    for (const std::unique_ptr<QTranslator> &translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
+    const bool translated = !program.isEmpty() && install(QStringLiteral("quorvel_") + program, translationsFolder);
+    if (!qt.isEmpty())
+        install(QStringLiteral("qtbase_") + qt, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Windows in Arabic and Hebrew are mirrored; English ones never are.
+    QGuiApplication::setLayoutDirection(translated ? QLocale(program).textDirection() : Qt::LeftToRight);
+    FormFaces::useFacesFor(translated ? program : QString());
+}
+
+QString withoutCodeset(const QString &locale)
+{
+    return locale.section(u'.', 0, 0).section(u'@', 0, 0);
 }
 
 } // namespace
@@ -29,13 +61,15 @@ QStringList Languages::wanted()
         if (!messages.isEmpty())
             break;
     }
-    const QString name = messages.section(u'.', 0, 0).section(u'@', 0, 0);
-    if (name.isEmpty() || name == u"C" || name == u"POSIX")
+    const QString locale = withoutCodeset(messages);
+    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX")
         return {};
+    // Where LANGUAGE names languages, they alone decide: the messages locale is no fallback.
     QStringList languages = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-    languages << messages;
+    if (languages.isEmpty())
+        return {locale};
     for (QString &language : languages)
-        language = language.section(u'.', 0, 0).section(u'@', 0, 0);
+        language = withoutCodeset(language);
     return languages;
 }
 
@@ -49,18 +83,7 @@ QStringList Languages::translated()
 
 void Languages::use(const QString &language)
 {
-    for (const std::unique_ptr<QTranslator> &translator : installed())
-        QCoreApplication::removeTranslator(translator.get());
-    installed().clear();
-    const std::pair<QString, QString> sources[] = {
-        {QStringLiteral("quorvel_"), translationsFolder},
-        {QStringLiteral("qtbase_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-    };
-    for (const auto &[prefix, folder] : sources) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(prefix + language, folder) && QCoreApplication::installTranslator(translator.get()))
-            installed().push_back(std::move(translator));
-    }
+    speak(language, language);
 }
 
 QString Languages::install()
@@ -69,6 +92,11 @@ QString Languages::install()
     for (const QString &wanted : wanted()) {
         // As gettext does: the whole name ("pt_BR"), then the language alone ("de" for de_AT).
         for (const QString &candidate : {wanted, wanted.section(u'_', 0, 0)}) {
+            // English is the language the program is written in: its texts need no translation.
+            if (candidate == u"en") {
+                speak(QString(), QString());
+                return QString();
+            }
             if (available.contains(candidate)) {
                 use(candidate);
                 return candidate;
@@ -76,6 +104,6 @@ QString Languages::install()
         }
     }
     // None that the program has: Qt's own texts may still speak the person's language.
-    use(QLocale().name());
+    speak(QString(), QLocale().name());
     return QString();
 }

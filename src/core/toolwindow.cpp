@@ -2,6 +2,8 @@
 #include "toolwindow.h"
 
 #include "accessiblefactory.h"
+#include "captionfit.h"
+#include "formmirror.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -34,6 +36,8 @@ ToolWindow::ToolWindow(QWidget *parent)
 void ToolWindow::finishForm(DesktopColours::SystemColour background, QPushButton *cancelButton)
 {
     setFixedSize(size()); // the form's own size
+    FormMirror::mirrorIfRightToLeft(this);
+    CaptionFit::fitCaptions(this);
     DesktopColours::paintWith(this, background);
     if (!cancelButton)
         return;

@@ -20,8 +20,10 @@ public:
 protected:
     explicit ToolWindow(QWidget *parent = nullptr);
 
-    // Once the form is set up: the window keeps the form's size, takes the system colour as
-    // its background, and Esc anywhere in it clicks cancelButton, if there is one.
+    // Once the form is set up with its captions: the window keeps the form's size (mirrored
+    // for a reader of right-to-left languages, with captions condensed where they do not fit),
+    // takes the system colour as its background, and Esc anywhere in it clicks cancelButton,
+    // if there is one.
     void finishForm(DesktopColours::SystemColour background, QPushButton *cancelButton = nullptr);
 
 private:

@@ -12,6 +12,9 @@ ClockStatusBar::ClockStatusBar(QWidget *parent)
     , m_timePanel(new QLabel(this))
 {
     setSizeGripEnabled(false);
+    // The bar keeps two pixels before its first panel; as many after the last keep its
+    // border off the window's edge.
+    setContentsMargins(isRightToLeft() ? 2 : 0, 0, isRightToLeft() ? 0 : 2, 0);
     for (QLabel *panel : {m_datePanel, m_timePanel}) {
         panel->setMinimumWidth(minimumPanelWidth);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -3,9 +3,11 @@
 #include "ui_qv1.h"
 
 #include "about/qvabout1.h"
+#include "core/captionfit.h"
 #include "core/desktopcolours.h"
 #include "buildinfo.h"
 #include "core/formfaces.h"
+#include "core/formmirror.h"
 #include "core/handlerguard.h"
 #include "receipt/qvrp.h"
 #include "core/sharedinstance.h"
@@ -53,6 +55,8 @@ QV1::QV1(QWidget *parent)
     ui->SSTab1->placePageChildrenFromOuterCorner();
     centralWidget()->setFixedSize(size()); // the form's size is the client area below the menu bar
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormMirror::mirrorIfRightToLeft(this);
+    CaptionFit::fitCaptions(this);
     ui->Text7->setFocus();
     connectHandlers();
 }

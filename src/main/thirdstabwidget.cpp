@@ -100,6 +100,14 @@ public:
             QAccessible::deleteAccessibleInterface(tab);
     }
 
+    // The tab list is named as the tab control is.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return bar()->parentWidget()->accessibleName();
+        return QAccessibleWidget::text(kind);
+    }
+
     int childCount() const override { return bar()->count(); }
     QAccessibleInterface *child(int index) const override
     {
@@ -137,10 +145,15 @@ void ThirdsTabWidget::placePageChildrenFromOuterCorner()
 {
     QStyleOptionTabWidgetFrame option;
     initStyleOption(&option);
-    const QPoint pageCorner = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+    const QRect pageArea =
+            QStyle::visualRect(layoutDirection(), rect(),
+                               style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this));
     for (int i = 0; i < count(); ++i) {
-        for (QWidget *child : widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            child->move(child->pos() - pageCorner);
+        for (QWidget *child : widget(i)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            // Read right to left, the form is mirrored within the tab control.
+            const QRect placed = QStyle::visualRect(layoutDirection(), rect(), child->geometry());
+            child->move(placed.topLeft() - pageArea.topLeft());
+        }
     }
 }
 

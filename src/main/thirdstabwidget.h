@@ -15,6 +15,7 @@ public:
     explicit ThirdsTabWidget(QWidget *parent = nullptr);
 
     // The form places page controls from the tab control's outer top-left corner, tab
-    // strip included; Qt places them from the page's corner, which the style decides.
+    // strip included (its top-right corner, mirrored, where the form is read right to left);
+    // Qt places them from the page's corner, which the style decides.
     void placePageChildrenFromOuterCorner();
 };

@@ -3,22 +3,20 @@
 
 #include <QElapsedTimer>
 
-#include <fcntl.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
 namespace {
 
-int seconds(const PrintWait &wait)
+int seconds(std::chrono::milliseconds limit)
 {
-    return int(std::chrono::ceil<std::chrono::seconds>(wait.limit).count());
+    return int(std::chrono::ceil<std::chrono::seconds>(limit).count());
 }
 
 QString noAnswerInTime(const PrintWait &wait)
 {
-    return CupsConnection::tr("The print system at %1 did not answer within %n seconds.", nullptr, seconds(wait))
+    return CupsConnection::tr("The print system at %1 did not answer within %n seconds.", nullptr, seconds(wait.limit()))
             .arg(CupsConnection::server());
 }
 
@@ -29,24 +27,22 @@ constexpr qint64 connectSliceMs = 250;
 
 } // namespace
 
-CupsConnection::CupsConnection(const PrintWait &wait)
+CupsConnection::CupsConnection(const PrintWait &wait, const QByteArray &host, int port)
     : m_wait(wait)
+    , m_host(host)
+    , m_port(port)
 {
     connect();
-    // Asked whenever a read or write has waited this long in silence: it goes on waiting
-    // while the wait allows. A connection that libcups opens anew is bounded this way too.
+    // libcups waits this long for each answer, and in places for each part of it without
+    // asking again: the guard, not this timeout, ends a wait that is over.
     httpSetTimeout(
-            m_http, 0.2, [](http_t *, void *wait) { return static_cast<const PrintWait *>(wait)->over() ? 0 : 1; },
+            m_http, seconds(wait.limit()),
+            [](http_t *, void *wait) { return static_cast<const PrintWait *>(wait)->over() ? 0 : 1; },
             const_cast<PrintWait *>(&m_wait));
-    guard(httpGetFd(m_http));
     m_guard = std::thread([this] {
-        while (!m_closing) {
-            if (m_wait.over()) {
-                const std::lock_guard lock(m_guarded);
-                ::shutdown(m_guardedSocket, SHUT_RDWR);
-                return;
-            }
-            std::this_thread::sleep_for(guardInterval);
+        for (; !m_closing; std::this_thread::sleep_for(guardInterval)) {
+            if (m_wait.over())
+                shutDownServerSocket();
         }
     });
 }
@@ -55,7 +51,6 @@ CupsConnection::~CupsConnection()
 {
     m_closing = true;
     m_guard.join();
-    ::close(m_guardedSocket);
     httpClose(m_http);
 }
 
@@ -67,16 +62,15 @@ QString CupsConnection::server()
 
 void CupsConnection::connect()
 {
-    const QByteArray host = cupsServer();
     for (;;) {
-        if (m_wait.cancelled)
+        if (m_wait.cancelled())
             throw PrintCancelled();
-        if (m_wait.deadline.hasExpired())
+        if (m_wait.expired())
             failPrinting(noAnswerInTime(m_wait));
-        const int slice = int(qBound<qint64>(1, m_wait.deadline.remainingTime(), connectSliceMs));
+        const int slice = int(qBound<qint64>(1, qint64(m_wait.remaining().count()), connectSliceMs));
         QElapsedTimer attempt;
         attempt.start();
-        m_http = httpConnect2(host.constData(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, slice, nullptr);
+        m_http = httpConnect2(m_host.constData(), m_port, nullptr, AF_UNSPEC, cupsEncryption(), 1, slice, nullptr);
         if (m_http)
             return;
         // Refused, or no such host or socket: no amount of waiting helps. (libcups names no
@@ -86,53 +80,70 @@ void CupsConnection::connect()
     }
 }
 
-// The guard holds a duplicate of the socket: shutting it down ends the connection, and the
-// number it holds can never belong to another file, whatever libcups does with its own.
-void CupsConnection::guard(int socket)
+// On the guard's thread, while libcups may be replacing the socket on the print thread: the
+// number read may already be closed, or even belong to another file. Only a socket that is
+// connected to the server's address is shut down; any other file is left alone.
+void CupsConnection::shutDownServerSocket() const
 {
-    const std::lock_guard lock(m_guarded);
-    if (m_guardedSocket >= 0)
-        ::close(m_guardedSocket);
-    m_guardedSocket = ::fcntl(socket, F_DUPFD_CLOEXEC, 0);
-}
-
-Ipp CupsConnection::request(ipp_t *request, const QString &resource, const QByteArray &document)
-{
-    const Ipp sent(request);
-    if (m_wait.cancelled)
-        throw PrintCancelled();
-    const QByteArray path = resource.toUtf8();
     const int socket = httpGetFd(m_http);
-    Ipp answer;
-    bool documentSent = false;
-    const size_t length = ippLength(request) + size_t(document.size());
-    http_status_t status = cupsSendRequest(m_http, request, path.constData(), length);
-    if (status == HTTP_STATUS_CONTINUE && !document.isEmpty()) {
-        status = cupsWriteRequestData(m_http, document.constData(), size_t(document.size()));
-        documentSent = status == HTTP_STATUS_CONTINUE;
-    }
-    // A server may answer at once, without asking for the rest of the request.
-    if (status == HTTP_STATUS_CONTINUE || status == HTTP_STATUS_OK)
-        answer.reset(cupsGetResponse(m_http, path.constData()));
-    // libcups opens a new connection where the server closed the last one.
-    if (httpGetFd(m_http) != socket && httpGetFd(m_http) >= 0)
-        guard(httpGetFd(m_http));
-    if (!answer)
-        failRequest(documentSent);
-    return answer;
+    sockaddr_storage peer{};
+    socklen_t length = sizeof peer;
+    if (socket < 0 || ::getpeername(socket, reinterpret_cast<sockaddr *>(&peer), &length) != 0)
+        return;
+    http_addr_t *serverAddress = httpGetAddress(m_http);
+    auto *peerAddress = reinterpret_cast<http_addr_t *>(&peer);
+    if (serverAddress && httpAddrEqual(serverAddress, peerAddress)
+        && (httpAddrFamily(peerAddress) == AF_LOCAL || httpAddrPort(serverAddress) == httpAddrPort(peerAddress)))
+        ::shutdown(socket, SHUT_RDWR);
 }
 
-void CupsConnection::failRequest(bool documentSent)
+http_t *CupsConnection::http()
 {
-    if (m_wait.over() && documentSent)
+    // libcups keeps the password callback per thread: this connection's is set for each call.
+    cupsSetPasswordCB2(&CupsConnection::answerPassword, this);
+    return m_http;
+}
+
+// libcups asks again after the server refused a password twice; an empty answer ends it.
+const char *CupsConnection::answerPassword(const char *, http_t *, const char *, const char *, void *connection)
+{
+    auto *self = static_cast<CupsConnection *>(connection);
+    const std::optional<PrintLogin> login =
+            self->m_wait.askLogin(QString::fromUtf8(cupsUser()), server(), self->m_asked++ > 0);
+    if (!login) {
+        self->m_declined = true;
+        return nullptr;
+    }
+    cupsSetUser(login->user.toUtf8().constData());
+    self->m_password = login->password.toUtf8();
+    return self->m_password.constData();
+}
+
+bool CupsConnection::answered() const
+{
+    return httpGetStatus(m_http) == HTTP_STATUS_OK && cupsLastError() != IPP_STATUS_ERROR_INTERNAL;
+}
+
+Ipp CupsConnection::request(ipp_t *request, const char *resource)
+{
+    if (m_wait.over())
+        ippDelete(request);
+    else if (Ipp answer{cupsDoRequest(http(), request, resource)})
+        return answer;
+    fail();
+}
+
+void CupsConnection::fail(bool documentSent) const
+{
+    if (m_declined || m_wait.cancelled())
+        throw PrintCancelled();
+    if (m_wait.expired() && documentSent)
         failPrinting(CupsConnection::tr("The receipt went to the print system at %1, which did not confirm it "
                                         "within %n seconds. Look at the printer's queue (lpstat -o) before "
                                         "printing it again.",
-                                        nullptr, seconds(m_wait))
+                                        nullptr, seconds(m_wait.limit()))
                              .arg(server()));
-    if (m_wait.cancelled)
-        throw PrintCancelled();
-    if (m_wait.deadline.hasExpired())
+    if (m_wait.expired())
         failPrinting(noAnswerInTime(m_wait));
     // libcups closes the socket when the other end has closed it; else the end is still
     // waiting to be read.
@@ -141,9 +152,10 @@ void CupsConnection::failRequest(bool documentSent)
     if (socket < 0 || ::recv(socket, &next, 1, MSG_PEEK | MSG_DONTWAIT) == 0)
         failPrinting(CupsConnection::tr("The print system at %1 closed the connection before it answered.")
                              .arg(server()));
-    if (httpGetStatus(m_http) >= HTTP_STATUS_BAD_REQUEST)
+    const http_status_t status = httpGetStatus(m_http);
+    if (status >= HTTP_STATUS_BAD_REQUEST && status != HTTP_STATUS_UNAUTHORIZED)
         failPrinting(CupsConnection::tr("The print system at %1 answered: %2")
-                             .arg(server(), QString::fromUtf8(httpStatus(httpGetStatus(m_http)))));
+                             .arg(server(), QString::fromUtf8(httpStatus(status))));
     failPrinting(CupsConnection::tr("The print system at %1 sent an answer that could not be read.")
                          .arg(server()));
 }

@@ -4,8 +4,6 @@
 #include "cupsconnection.h"
 #include "pdfpage.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QSizeF>
@@ -13,6 +11,18 @@
 #include <cups/pwg.h>
 
 namespace {
+
+struct DestDeleter
+{
+    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
+};
+using Dest = std::unique_ptr<cups_dest_t, DestDeleter>;
+
+struct DestInfoDeleter
+{
+    void operator()(cups_dinfo_t *info) const { cupsFreeDestInfo(info); }
+};
+using DestInfo = std::unique_ptr<cups_dinfo_t, DestInfoDeleter>;
 
 QString attributeText(ipp_t *ipp, const char *name)
 {
@@ -48,178 +58,309 @@ QString reason(ipp_t *ipp, const char *message, const char *reasons)
     return why.isEmpty() || why == u"none" ? CupsPrintSystem::tr("the print system gives no reason") : why;
 }
 
-bool refused(const Ipp &answer)
+bool refused(ipp_status_t status)
 {
-    return ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE;
+    return status > IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
-QString statusMessage(const Ipp &answer)
+QString lastMessage()
 {
-    const QString message = attributeText(answer.get(), "status-message");
-    return message.isEmpty() ? QString::fromUtf8(ippErrorString(ippGetStatusCode(answer.get()))) : message;
+    return QString::fromUtf8(cupsLastErrorString());
 }
 
-ipp_t *requestFor(ipp_op_t operation, const QString &printer, std::initializer_list<const char *> wanted = {})
+ipp_t *requestFor(ipp_op_t operation, const QByteArray &printerUri, std::initializer_list<const char *> wanted)
 {
     ipp_t *request = ippNewRequest(operation);
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     printer.toUtf8().constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.constData());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    if (wanted.size() > 0)
-        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(wanted.size()),
-                      nullptr, wanted.begin());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(wanted.size()), nullptr,
+                  wanted.begin());
     return request;
 }
 
-// The default that the person chose, as lp and lpstat read it: LPDEST, PRINTER (but "lp"),
-// else the Default line of their lpoptions, or of the system's.
-QString chosenDefault()
+QByteArray option(const cups_dest_t *dest, const char *name)
 {
-    for (const char *variable : {"LPDEST", "PRINTER"}) {
-        const QString name = qEnvironmentVariable(variable).section(u'/', 0, 0);
-        if (!name.isEmpty() && name != u"lp")
-            return name;
-    }
-    const QString serverRoot = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
-    const QStringList files{serverRoot + QStringLiteral("/lpoptions"),
-                            QDir::homePath() + QStringLiteral("/.cups/lpoptions")};
-    QString chosen;
-    for (const QString &path : files) {
-        QFile options(path);
-        if (!options.open(QIODevice::ReadOnly))
-            continue;
-        while (!options.atEnd()) {
-            const QStringList words = QString::fromUtf8(options.readLine()).simplified().split(u' ');
-            if (words.size() >= 2 && words.first().compare(u"Default", Qt::CaseInsensitive) == 0)
-                chosen = words.at(1).section(u'/', 0, 0);
-        }
-    }
-    return chosen;
+    return cupsGetOption(name, dest->num_options, dest->options);
 }
 
-QString serverDefault(CupsConnection &connection)
+// The destination that lp with no -d prints to, with the options lp would send: LPDEST,
+// PRINTER, the system's and then the person's lpoptions (an instance's options included),
+// else the server's default.
+Dest chosenDestination(CupsConnection &connection)
 {
-    const Ipp answer = connection.request(ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), QStringLiteral("/"));
-    const QString name = attributeText(answer.get(), "printer-name");
-    if (ippGetStatusCode(answer.get()) == IPP_STATUS_ERROR_NOT_FOUND || (!refused(answer) && name.isEmpty()))
-        failPrinting(CupsPrintSystem::tr("No default printer is set up at the print system at %1. Choose one "
-                                         "(lpstat -d shows it).")
-                             .arg(CupsConnection::server()));
-    if (refused(answer))
+    if (Dest dest{cupsGetNamedDest(connection.http(), nullptr, nullptr)})
+        return dest;
+    if (!connection.answered())
+        connection.fail();
+    const QString why = lastMessage();
+    if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND)
         failPrinting(CupsPrintSystem::tr("The print system at %1 did not name its default printer: %2")
-                             .arg(CupsConnection::server(), statusMessage(answer)));
-    return name;
+                             .arg(CupsConnection::server(), why));
+    // The person may have chosen a printer that the print system only offers, found on the
+    // network, and that becomes a queue when it is first printed to: it is among the
+    // destinations that libcups lists.
+    cups_dest_t *listed = nullptr;
+    const int count = cupsGetDests2(connection.http(), &listed);
+    const cups_dest_t *offered = cupsGetDest(nullptr, nullptr, count, listed);
+    cups_dest_t *copy = nullptr;
+    if (offered)
+        cupsCopyDest(const_cast<cups_dest_t *>(offered), 0, &copy);
+    cupsFreeDests(count, listed);
+    if (!copy)
+        failPrinting(CupsPrintSystem::tr("No default printer is set up at the print system at %1: %2 Choose one "
+                                         "(lpstat -d shows it).")
+                             .arg(CupsConnection::server(), why));
+    return Dest(copy);
 }
 
-// The printer's attributes, once it is known to take jobs now.
-Ipp readyPrinter(CupsConnection &connection, const QString &printer)
+// What the printer supports and its defaults. A destination that is not a queue yet is made
+// into one here, as lp makes it.
+DestInfo destinationInfo(CupsConnection &connection, cups_dest_t *dest)
 {
-    Ipp attributes = connection.request(
-            requestFor(IPP_OP_GET_PRINTER_ATTRIBUTES, printer,
-                       {"printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs",
-                        "media-default", "media-col-default", "orientation-requested-default"}),
-            QStringLiteral("/"));
-    if (refused(attributes))
+    DestInfo info{cupsCopyDestInfo(connection.http(), dest)};
+    if (info)
+        return info;
+    if (!connection.answered())
+        connection.fail();
+    failPrinting(CupsPrintSystem::tr("The print system at %1 does not know the printer \u201C%2\u201D: %3")
+                         .arg(CupsConnection::server(), QString::fromUtf8(dest->name), lastMessage()));
+}
+
+// The printer's state, once it is known to take jobs now.
+void checkReady(CupsConnection &connection, const QByteArray &printerUri, const QString &printer)
+{
+    const Ipp attributes = connection.request(
+            requestFor(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri,
+                       {"printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs"}));
+    if (refused(ippGetStatusCode(attributes.get())))
         failPrinting(CupsPrintSystem::tr("The print system at %1 does not know the printer \u201C%2\u201D: %3")
-                             .arg(CupsConnection::server(), printer, statusMessage(attributes)));
+                             .arg(CupsConnection::server(), printer, lastMessage()));
     const QString why = reason(attributes.get(), "printer-state-message", "printer-state-reasons");
     if (!attributeInteger(attributes.get(), "printer-is-accepting-jobs", true))
         failPrinting(CupsPrintSystem::tr("The printer \u201C%1\u201D does not accept jobs: %2").arg(printer, why));
     if (attributeInteger(attributes.get(), "printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED)
         failPrinting(CupsPrintSystem::tr("The printer \u201C%1\u201D is stopped: %2").arg(printer, why));
-    return attributes;
 }
 
-// The printer's default paper, as the print system describes it (sizes in hundredths of a
-// millimetre), in its default orientation, less the margins it cannot print on.
-QPageLayout defaultPaper(ipp_t *printer)
+// A paper in hundredths of a millimetre, upright: the print system turns the page where the
+// job asks for another orientation.
+QPageLayout paperLayout(QSizeF size, QMarginsF margins)
 {
-    QSizeF size;
-    QMarginsF margins(6.35, 6.35, 6.35, 6.35); // a quarter inch, where the printer does not say
-    if (ipp_t *media = collection(printer, "media-col-default")) {
-        if (ipp_t *dimensions = collection(media, "media-size"))
-            size = QSizeF(attributeInteger(dimensions, "x-dimension", 0),
-                          attributeInteger(dimensions, "y-dimension", 0))
-                    / 100;
-        const int left = attributeInteger(media, "media-left-margin", -1);
-        if (left >= 0)
-            margins = QMarginsF(left, attributeInteger(media, "media-top-margin", 0),
-                                attributeInteger(media, "media-right-margin", 0),
-                                attributeInteger(media, "media-bottom-margin", 0))
-                    / 100;
+    return QPageLayout(QPageSize(size / 100, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+                       QPageLayout::Portrait, margins / 100, QPageLayout::Millimeter);
+}
+
+// A quarter inch, where the printer does not say what it cannot print on.
+const QMarginsF usualMargins(635, 635, 635, 635);
+
+// The paper that the destination names: the job's media (the person's choice, else the
+// printer's default as the destination reports it), else the printer's default paper with its
+// margins, else its default media. Nothing where it names none, as classes and queues that
+// forward to another server do.
+std::optional<QPageLayout> namedPaper(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
+{
+    QByteArray media = option(dest, "media");
+    if (media.isEmpty()) {
+        ipp_attribute_t *defaultCol = cupsFindDestDefault(http, dest, info, "media-col");
+        ipp_t *col = defaultCol ? ippGetCollection(defaultCol, 0) : nullptr;
+        if (ipp_t *dimensions = col ? collection(col, "media-size") : nullptr) {
+            const QSizeF size(attributeInteger(dimensions, "x-dimension", 0), attributeInteger(dimensions, "y-dimension", 0));
+            const QMarginsF margins(attributeInteger(col, "media-left-margin", 635), attributeInteger(col, "media-top-margin", 635),
+                                    attributeInteger(col, "media-right-margin", 635),
+                                    attributeInteger(col, "media-bottom-margin", 635));
+            if (!size.isEmpty())
+                return paperLayout(size, margins);
+        }
+        ipp_attribute_t *defaultMedia = cupsFindDestDefault(http, dest, info, "media");
+        media = defaultMedia ? QByteArray(ippGetString(defaultMedia, 0, nullptr)) : QByteArray();
     }
-    if (size.isEmpty()) {
-        const QByteArray keyword = attributeText(printer, "media-default").toUtf8();
-        if (const pwg_media_t *media = pwgMediaForPWG(keyword.constData()))
-            size = QSizeF(media->width, media->length) / 100;
+    if (media.isEmpty())
+        return std::nullopt;
+    // A name as IPP, as older IPP or as PPD files write it (lpoptions' media=A5).
+    const pwg_media_t *known = pwgMediaForPWG(media.constData());
+    if (!known)
+        known = pwgMediaForLegacy(media.constData());
+    if (!known)
+        known = pwgMediaForPPD(media.constData());
+    if (!known)
+        return std::nullopt;
+    const QSizeF size(known->width, known->length);
+    // The printer's own margins for that paper, where it lists the paper.
+    cups_size_t listed;
+    if (cupsGetDestMediaByName(http, dest, info, media.constData(), CUPS_MEDIA_FLAGS_DEFAULT, &listed)
+        && QSizeF(listed.width, listed.length) == size)
+        return paperLayout(size, QMarginsF(listed.left, listed.top, listed.right, listed.bottom));
+    return paperLayout(size, usualMargins);
+}
+
+// The paper of the printer that will print for a class (its first member) or for a queue that
+// forwards jobs to another print server (the printer there).
+std::optional<QPageLayout> printingPrinterPaper(CupsConnection &connection, const PrintWait &wait, cups_dest_t *dest,
+                                                const QByteArray &printerUri)
+{
+    try {
+        const Ipp members = connection.request(requestFor(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri, {"member-names"}));
+        ipp_attribute_t *names = ippFindAttribute(members.get(), "member-names", IPP_TAG_NAME);
+        if (names) {
+            const Dest member{cupsGetNamedDest(connection.http(), ippGetString(names, 0, nullptr), nullptr)};
+            const DestInfo info{member ? cupsCopyDestInfo(connection.http(), member.get()) : nullptr};
+            return info ? namedPaper(connection.http(), member.get(), info.get()) : std::nullopt;
+        }
+        const QByteArray device = option(dest, "device-uri");
+        char scheme[32], user[256], host[256], resource[1024];
+        int port = 0;
+        if (httpSeparateURI(HTTP_URI_CODING_ALL, device.constData(), scheme, sizeof scheme, user, sizeof user, host,
+                            sizeof host, &port, resource, sizeof resource)
+                    < HTTP_URI_STATUS_OK
+            || (qstrcmp(scheme, "ipp") != 0 && qstrcmp(scheme, "ipps") != 0))
+            return std::nullopt;
+        CupsConnection remote(wait, host, port);
+        const Dest printer{cupsGetDestWithURI(nullptr, device.constData())};
+        const DestInfo info{printer ? cupsCopyDestInfo(remote.http(), printer.get()) : nullptr};
+        return info ? namedPaper(remote.http(), printer.get(), info.get()) : std::nullopt;
+    } catch (const Failure &) {
+        // It cannot say: the paper is the one that nothing else names.
+        return std::nullopt;
     }
-    // A printer that names no paper at all: the paper of the user's country.
-    const QPageSize paper = size.isEmpty()
-            ? QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                            : QPageSize::A4)
-            : QPageSize(size, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
-    const int orientation = attributeInteger(printer, "orientation-requested-default", IPP_ORIENT_PORTRAIT);
-    const bool landscape = orientation == IPP_ORIENT_LANDSCAPE || orientation == IPP_ORIENT_REVERSE_LANDSCAPE;
-    return QPageLayout(paper, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, margins,
+}
+
+// The paper the job will print on; the locale's only where nothing in the print system names
+// one.
+QPageLayout jobPaper(CupsConnection &connection, const PrintWait &wait, cups_dest_t *dest, cups_dinfo_t *info,
+                     const QByteArray &printerUri)
+{
+    if (std::optional<QPageLayout> paper = namedPaper(connection.http(), dest, info))
+        return *paper;
+    if (std::optional<QPageLayout> paper = printingPrinterPaper(connection, wait, dest, printerUri))
+        return *paper;
+    const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait, usualMargins / 100,
                        QPageLayout::Millimeter);
 }
+
+[[noreturn]] void failRefused(const QString &printer)
+{
+    failPrinting(CupsPrintSystem::tr("The print system refused the receipt for \u201C%1\u201D: %2").arg(printer, lastMessage()));
+}
+
+// Hands the document over as a job with the destination's options, as lp sends them (libcups
+// leaves out those that only describe the printer).
+int sendJob(CupsConnection &connection, cups_dest_t *dest, cups_dinfo_t *info, const QString &title,
+            const QByteArray &document)
+{
+    const QString printer = QString::fromUtf8(dest->name);
+    const QByteArray name = title.toUtf8();
+    int id = 0;
+    if (refused(cupsCreateDestJob(connection.http(), dest, info, &id, name.constData(), dest->num_options, dest->options))) {
+        if (!connection.answered())
+            connection.fail();
+        failRefused(printer);
+    }
+    if (cupsStartDestDocument(connection.http(), dest, info, id, name.constData(), CUPS_FORMAT_PDF, 0, nullptr, 1)
+                != HTTP_STATUS_CONTINUE
+        || cupsWriteRequestData(connection.http(), document.constData(), size_t(document.size())) != HTTP_STATUS_CONTINUE) {
+        cupsFinishDestDocument(connection.http(), dest, info);
+        if (!connection.answered())
+            connection.fail();
+        failRefused(printer);
+    }
+    if (refused(cupsFinishDestDocument(connection.http(), dest, info))) {
+        if (!connection.answered())
+            connection.fail(true);
+        failRefused(printer);
+    }
+    return id;
+}
+
+// One connection follows the job; where it breaks, the next look opens another.
+class CupsJobWatch : public JobWatch
+{
+public:
+    CupsJobWatch(const SentJob &job, const PrintWait &wait)
+        : m_job(job)
+        , m_wait(wait)
+    {
+    }
+
+    JobProgress look() override
+    {
+        try {
+            if (!m_connection)
+                m_connection = std::make_unique<CupsConnection>(m_wait);
+            return progress(*m_connection);
+        } catch (...) {
+            m_connection.reset();
+            throw;
+        }
+    }
+
+private:
+    JobProgress progress(CupsConnection &connection) const
+    {
+        const QByteArray uri = m_job.printerUri.toUtf8();
+        ipp_t *request = requestFor(IPP_OP_GET_JOB_ATTRIBUTES, uri, {"job-state", "job-state-reasons", "job-printer-state-message"});
+        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", m_job.id);
+        const Ipp answer = connection.request(request);
+        if (refused(ippGetStatusCode(answer.get())))
+            failPrinting(lastMessage());
+        const QString printer = m_job.printer;
+        const QString why = reason(answer.get(), "job-printer-state-message", "job-state-reasons");
+        switch (attributeInteger(answer.get(), "job-state", IPP_JSTATE_PENDING)) {
+        case IPP_JSTATE_COMPLETED:
+            return {true, QString()};
+        case IPP_JSTATE_HELD:
+            return {true, CupsPrintSystem::tr("The print system holds the receipt for \u201C%1\u201D: %2").arg(printer, why)};
+        case IPP_JSTATE_STOPPED:
+            return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped printing the receipt: %2").arg(printer, why)};
+        case IPP_JSTATE_CANCELED:
+            return {true, CupsPrintSystem::tr("The receipt for \u201C%1\u201D was cancelled: %2").arg(printer, why)};
+        case IPP_JSTATE_ABORTED:
+            return {true, CupsPrintSystem::tr("The print system gave up the receipt for \u201C%1\u201D: %2").arg(printer, why)};
+        case IPP_JSTATE_PENDING:
+            return waitingJob(connection, attributeText(answer.get(), "job-state-reasons").split(u','));
+        default:
+            return {false, QString()};
+        }
+    }
+
+    // A job that waits may wait on a printer that stopped (it then says so), or that someone
+    // paused while it printed (it then says only that it was printing): the printer itself
+    // says which.
+    JobProgress waitingJob(CupsConnection &connection, const QStringList &jobReasons) const
+    {
+        const Ipp printer = connection.request(requestFor(IPP_OP_GET_PRINTER_ATTRIBUTES, m_job.printerUri.toUtf8(),
+                                                          {"printer-state", "printer-state-message", "printer-state-reasons"}));
+        if (attributeInteger(printer.get(), "printer-state", IPP_PSTATE_IDLE) != IPP_PSTATE_STOPPED)
+            return {false, QString()};
+        const QString why = reason(printer.get(), "printer-state-message", "printer-state-reasons");
+        if (jobReasons.contains(u"printer-stopped"))
+            return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped, and the receipt waits in its queue: %2")
+                                  .arg(m_job.printer, why)};
+        return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D was paused; the receipt waits in its queue: %2")
+                              .arg(m_job.printer, why)};
+    }
+
+    const SentJob m_job;
+    const PrintWait &m_wait;
+    std::unique_ptr<CupsConnection> m_connection;
+};
 
 } // namespace
 
 SentJob CupsPrintSystem::send(const PrintedPage &page, const PrintWait &wait) const
 {
     CupsConnection connection(wait);
-    QString printer = chosenDefault();
-    if (printer.isEmpty())
-        printer = serverDefault(connection);
-    const Ipp attributes = readyPrinter(connection, printer);
+    const Dest dest = chosenDestination(connection);
+    const QString printer = QString::fromUtf8(dest->name);
+    const DestInfo info = destinationInfo(connection, dest.get());
+    const QByteArray printerUri = option(dest.get(), "printer-uri-supported");
+    checkReady(connection, printerUri, printer);
     const QString title = tr("Receipt");
-    ipp_t *request = requestFor(IPP_OP_PRINT_JOB, printer);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/pdf");
-    const Ipp answer = connection.request(request, QStringLiteral("/printers/") + printer,
-                                          pdfPage(page, defaultPaper(attributes.get()), title));
-    if (refused(answer))
-        failPrinting(CupsPrintSystem::tr("The print system did not take the receipt for \u201C%1\u201D: %2")
-                             .arg(printer, statusMessage(answer)));
-    return {printer, attributeInteger(answer.get(), "job-id", 0)};
+    const QByteArray document = pdfPage(page, jobPaper(connection, wait, dest.get(), info.get(), printerUri), title);
+    return {printer, QString::fromUtf8(printerUri), sendJob(connection, dest.get(), info.get(), title, document)};
 }
 
-JobProgress CupsPrintSystem::progress(const SentJob &job, const PrintWait &wait) const
+std::unique_ptr<JobWatch> CupsPrintSystem::watch(const SentJob &job, const PrintWait &wait) const
 {
-    CupsConnection connection(wait);
-    ipp_t *request = requestFor(IPP_OP_GET_JOB_ATTRIBUTES, job.printer,
-                                {"job-state", "job-state-reasons", "job-printer-state-message"});
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job.id);
-    const Ipp answer = connection.request(request, QStringLiteral("/"));
-    if (refused(answer))
-        failPrinting(statusMessage(answer));
-    const QString why = reason(answer.get(), "job-printer-state-message", "job-state-reasons");
-    switch (attributeInteger(answer.get(), "job-state", IPP_JSTATE_PENDING)) {
-    case IPP_JSTATE_COMPLETED:
-        return {true, QString()};
-    case IPP_JSTATE_HELD:
-        return {true, CupsPrintSystem::tr("The print system holds the receipt for \u201C%1\u201D: %2")
-                              .arg(job.printer, why)};
-    case IPP_JSTATE_STOPPED:
-        return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped printing the receipt: %2")
-                              .arg(job.printer, why)};
-    case IPP_JSTATE_CANCELED:
-        return {true, CupsPrintSystem::tr("The receipt for \u201C%1\u201D was cancelled: %2").arg(job.printer, why)};
-    case IPP_JSTATE_ABORTED:
-        return {true, CupsPrintSystem::tr("The print system gave up the receipt for \u201C%1\u201D: %2")
-                              .arg(job.printer, why)};
-    default:
-        break;
-    }
-    // A job waits in the queue of a printer that has stopped: say why the printer stopped.
-    if (!attributeText(answer.get(), "job-state-reasons").contains(u"printer-stopped"))
-        return {false, QString()};
-    const Ipp printer = connection.request(
-            requestFor(IPP_OP_GET_PRINTER_ATTRIBUTES, job.printer, {"printer-state-message", "printer-state-reasons"}),
-            QStringLiteral("/"));
-    return {true, CupsPrintSystem::tr("The printer \u201C%1\u201D stopped, and the receipt waits in its queue: %2")
-                          .arg(job.printer, reason(printer.get(), "printer-state-message", "printer-state-reasons"))};
+    return std::make_unique<CupsJobWatch>(job, wait);
 }

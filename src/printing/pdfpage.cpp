@@ -8,28 +8,95 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
-// Draws the item from the given point, as far as room reaches; returns how far it advanced,
-// or nothing where the paper's edge cut it short.
-std::optional<qreal> drawItem(QPainter &painter, const QFont &font, QPointF at, qreal room, const QString &item)
+// No line is drawn smaller than this share of its size to fit the paper: a text that would
+// need less (a name of a megabyte) could not be read anyway, and what lies past the paper's
+// edge is left out.
+constexpr qreal smallestScale = 0.2;
+// Wider than any paper five times over, in the PDF writer's units: the room to measure a line in.
+constexpr qreal unbounded = 1e6;
+
+// The font to draw an item in. Without ligatures, the page's text layer holds "fi" where
+// "fi" was printed, not "ﬁ"; where ligatures are more than a look (Arabic letters join, Indic
+// letters combine), the item is shaped, as Qt leaves even Arabic unjoined where shaping is
+// declined.
+QFont itemFont(QFont font, const QString &item)
 {
-    QTextLayout layout(item, font, painter.device());
+    const QList<uint> letters = item.toUcs4();
+    const bool plain = std::all_of(letters.cbegin(), letters.cend(), [](uint letter) {
+        switch (QChar::script(char32_t(letter))) {
+        case QChar::Script_Common:
+        case QChar::Script_Inherited:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+        case QChar::Script_Hebrew:
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Hangul:
+            return true;
+        default:
+            return false;
+        }
+    });
+    font.setStyleStrategy(plain ? QFont::PreferNoShaping : QFont::PreferDefault);
+    return font;
+}
+
+QTextLayout *laidOut(QTextLayout &layout, qreal room)
+{
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute); // the item's own direction, from the left
     option.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
-    QTextLine line = layout.createLine(); // only the first line: the rest is past the paper's edge
-    line.setLineWidth(room);
+    layout.createLine().setLineWidth(room); // only the first line: the rest is past the paper's edge
     layout.endLayout();
+    return &layout;
+}
+
+// Draws the item with its near edge at the given point (its left edge, or in a right-to-left
+// page its right edge), as far as room reaches; returns how far it advanced, or nothing
+// where the paper's edge cut it short.
+std::optional<qreal> drawItem(QPainter &painter, const QFont &font, QPointF at, qreal room, const QString &item,
+                              Qt::LayoutDirection direction)
+{
+    QTextLayout layout(item, itemFont(font, item), painter.device());
+    const QTextLine line = laidOut(layout, room)->lineAt(0);
     if (line.naturalTextWidth() > room) // not even its first letter fits
         return std::nullopt;
-    layout.draw(&painter, at);
+    const qreal advance = line.horizontalAdvance();
+    layout.draw(&painter, direction == Qt::RightToLeft ? at - QPointF(advance, 0) : at);
     if (line.textLength() < item.size())
         return std::nullopt;
-    return line.horizontalAdvance();
+    return advance;
+}
+
+qreal itemWidth(const QFont &font, QPaintDevice *device, const QString &item)
+{
+    QTextLayout layout(item, itemFont(font, item), device);
+    return laidOut(layout, unbounded)->lineAt(0).horizontalAdvance();
+}
+
+// The share of its size at which the page fits the printable area, its widest line and its
+// height alike: 1 where it fits as it is.
+qreal fittingScale(const PrintedPage &page, QFont font, QPaintDevice *device, QSizeF printable)
+{
+    qreal widest = 0;
+    qreal height = 0;
+    for (const PrintedLine &line : page.lines) {
+        font.setPointSizeF(line.points);
+        qreal width = 0;
+        for (const QString &item : line.items)
+            width += itemWidth(font, device, item);
+        widest = qMax(widest, width);
+        height += QFontMetricsF(font, device).lineSpacing();
+    }
+    return qBound(smallestScale, qMin(printable.width() / widest, printable.height() / height), 1.0);
 }
 
 // Qt's PDF writer names the space glyph U+0009 in a font's ToUnicode map (it takes the first
@@ -65,19 +132,23 @@ QByteArray pdfPage(const PrintedPage &page, const QPageLayout &paper, const QStr
         writer.setTitle(title);
         QPainter painter(&writer);
         QFont font; // the default typeface: the application chooses none
-        // Without ligatures, the page's text layer holds "fi" where "fi" was printed, not "ﬁ";
-        // scripts that need shaping to be read are shaped all the same.
-        font.setStyleStrategy(QFont::PreferNoShaping);
+        // A page wider or taller than the paper's printable area is drawn smaller, all of it
+        // alike, as a print dialog fits a page to the paper: every line stays whole.
+        const qreal scale = fittingScale(page, font, &writer, QSizeF(writer.width(), writer.height()));
+        if (scale < 1)
+            painter.scale(scale, scale);
+        const qreal width = writer.width() / scale;
+        const bool fromRight = page.direction == Qt::RightToLeft;
         qreal top = 0;
-        for (const PrintedLine &line : page) {
+        for (const PrintedLine &line : page.lines) {
             font.setPointSizeF(line.points);
-            qreal left = 0;
+            qreal done = 0; // from the edge where the line starts
             for (const QString &item : line.items) {
-                const std::optional<qreal> advance =
-                        drawItem(painter, font, QPointF(left, top), writer.width() - left, item);
+                const QPointF at(fromRight ? width - done : done, top);
+                const std::optional<qreal> advance = drawItem(painter, font, at, width - done, item, page.direction);
                 if (!advance)
                     break;
-                left += *advance;
+                done += *advance;
             }
             top += QFontMetricsF(font, &writer).lineSpacing();
         }

@@ -5,14 +5,16 @@
 #include <QStringList>
 
 // A printer driven as a page of text lines: each line is a list of items (texts, or runs
-// of spaces) printed one after the other, from the left edge of the printable area, one
-// line height of the current font below the previous line. The first operation opens the
+// of spaces) printed one after the other, from the edge of the printable area where the
+// page's direction starts (the left, or the right in a right-to-left language), one line
+// height of the current font below the previous line. The first operation opens the
 // document; endDocument() hands it to the printer. A failing operation throws a Failure.
 class LinePrinter
 {
 public:
     virtual ~LinePrinter() = default;
 
+    virtual void setDirection(Qt::LayoutDirection direction) = 0;
     virtual void setFontSize(float points) = 0;
     virtual void printLine(const QStringList &items) = 0;
     virtual void printEmptyLine() = 0;

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 
 namespace {
@@ -81,6 +82,11 @@ void FirstLineLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     painter.setClipRect(contentsRect());
-    // Trailing blanks of a wrapped line are kept by the layout but not drawn.
-    painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shownText());
+    // A value keeps its own direction (a Latin name reads left to right in a mirrored window
+    // too) and starts at the label's leading edge. Trailing blanks of a wrapped line are kept
+    // by the layout but not drawn.
+    const QString shown = shownText();
+    painter.setLayoutDirection(shown.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    const Qt::Alignment leading = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | Qt::AlignAbsolute;
+    painter.drawText(contentsRect(), leading | Qt::AlignTop | Qt::TextSingleLine, shown);
 }

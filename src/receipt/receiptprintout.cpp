@@ -3,7 +3,7 @@
 
 #include "printout/lineprinter.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -29,6 +29,8 @@ void printReceipt(const Receipt &receipt, const QString &date, LinePrinter &prin
     const IssuerDetails &issuer = receipt.issuer;
     const PayeeDetails &payee = receipt.payee;
 
+    // In a right-to-left language the lines run from the right edge, as its readers read.
+    printer.setDirection(QGuiApplication::layoutDirection());
     printer.setFontSize(20);
     //: The printed page's heading.
     printer.printLine({Text::tr("Receipt Form")});

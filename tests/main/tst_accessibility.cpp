@@ -78,6 +78,22 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name).remove(u'&'), spoken);
     }
 
+    // Each box a person types in says what goes in it.
+    void everyTextBoxIsDescribed_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main window") << u"QV1"_s;
+        QTest::newRow("User Setup") << u"QVO1"_s;
+    }
+
+    void everyTextBoxIsDescribed()
+    {
+        QFETCH(QString, window);
+        for (QLineEdit *box : windowNamed(window)->findChildren<QLineEdit *>())
+            QVERIFY2(!QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description).isEmpty(),
+                     qPrintable(box->objectName()));
+    }
+
     // What a screen reader hears of the receipt about to be printed.
     void previewSpeaksTheReceipt()
     {
@@ -107,6 +123,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main));
         auto *bar = main->findChild<QTabBar *>();
         QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(tabs->text(QAccessible::Name), u"Payee Information"_s);
         QCOMPARE(tabs->childCount(), 2);
         QCOMPARE(tabs->child(1)->text(QAccessible::Name), u"Address"_s);
         QVERIFY(tabs->child(0)->state().selected && !tabs->child(0)->state().focused); // the focus is in Text7

@@ -159,12 +159,16 @@ private slots:
         QTest::newRow("LANG") << QByteArrayList{"", "", "", "de_DE.UTF-8"} << u"de"_s;
         QTest::newRow("country of its own") << QByteArrayList{"", "", "", "pt_BR.UTF-8"} << u"pt_BR"_s;
         QTest::newRow("another country") << QByteArrayList{"", "", "", "de_AT.UTF-8"} << u"de"_s;
-        QTest::newRow("LANGUAGE first") << QByteArrayList{"ru:fr:de", "", "", "de_DE.UTF-8"} << u"fr"_s;
+        QTest::newRow("LANGUAGE first") << QByteArrayList{"sv:fr:de", "", "", "de_DE.UTF-8"} << u"fr"_s;
+        QTest::newRow("LANGUAGE alone decides") << QByteArrayList{"sv", "", "", "de_DE.UTF-8"} << QString();
+        QTest::newRow("English in LANGUAGE") << QByteArrayList{"en", "", "", "de_DE.UTF-8"} << QString();
+        QTest::newRow("English of a country first") << QByteArrayList{"en_US:en:de", "", "", "de_DE.UTF-8"} << QString();
+        QTest::newRow("an entry whole, then alone") << QByteArrayList{"sv:de_AT:fr", "", "", "en_US.UTF-8"} << u"de"_s;
         QTest::newRow("LC_MESSAGES over LANG") << QByteArrayList{"", "", "ja_JP.UTF-8", "de_DE.UTF-8"} << u"ja"_s;
         QTest::newRow("LC_ALL over all") << QByteArrayList{"", "zh_CN.UTF-8", "ja_JP", "de_DE"} << u"zh_CN"_s;
         QTest::newRow("C ignores LANGUAGE") << QByteArrayList{"de", "", "", "C.UTF-8"} << QString();
         QTest::newRow("POSIX") << QByteArrayList{"", "POSIX", "", "de_DE"} << QString();
-        QTest::newRow("no translation") << QByteArrayList{"", "", "", "ru_RU.UTF-8"} << QString();
+        QTest::newRow("no translation") << QByteArrayList{"", "", "", "sv_SE.UTF-8"} << QString();
     }
 
     void languageIsChosenAsGettextDoes()

@@ -5,6 +5,7 @@
 // reads (its ink 4.5:1 or better against what is painted beside it), and the outlines of
 // text boxes and option buttons stand out (3:1) from both sides of them.
 #include "about/qvabout1.h"
+#include "core/captionfit.h"
 #include "core/desktopcolours.h"
 #include "core/formfaces.h"
 #include "core/formstyle.h"
@@ -18,7 +19,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStyle>
 #include <QTabWidget>
@@ -65,25 +68,16 @@ std::unique_ptr<QWidget> filledWindow(const QString &name)
     return window;
 }
 
-// The width a caption may take in its control; an option ends where a later option, which
-// lies above it, begins.
-int roomForCaption(QWidget *control)
+// The area the form places its controls in: below the menu bar, above the status bar.
+QWidget *clientArea(QWidget *window)
 {
-    QStyle *style = control->style();
-    if (auto *option = qobject_cast<QRadioButton *>(control)) {
-        int end = option->geometry().right() + 1;
-        const QObjectList siblings = option->parentWidget()->children();
-        for (QRadioButton *above : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
-            if (siblings.indexOf(above) > siblings.indexOf(option) && above->geometry().intersects(option->geometry()))
-                end = qMin(end, above->x());
-        }
-        return end - option->x() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
-                - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
-    }
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-    auto *label = qobject_cast<QLabel *>(control);
-    return label->contentsRect().width() - qMax(label->indent(), 0) - 2 * label->margin();
+    auto *main = qobject_cast<QMainWindow *>(window);
+    return main ? main->centralWidget() : window;
+}
+
+QRect inClientArea(QWidget *control)
+{
+    return QRect(control->mapTo(clientArea(control->window()), QPoint(0, 0)), control->size());
 }
 
 QColor devicePixel(const QImage &image, QPoint device)
@@ -180,35 +174,68 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
         const QImage image = shown->grab().toImage();
 
+        // Read right to left, the form is its English layout reflected, control for control.
+        if (shown->isRightToLeft()) {
+            Languages::use(QString());
+            const std::unique_ptr<QWidget> english = filledWindow(window);
+            english->show();
+            Languages::use(language);
+            static const QRegularExpression designed(u"^(Frame|Label|Text|Option|Command|SSTab|HLink)\\d+$"_s);
+            for (QWidget *control : english->findChildren<QWidget *>(designed)) {
+                QWidget *reflected = shown->findChild<QWidget *>(control->objectName());
+                const QRect left = inClientArea(control);
+                const QRect right = inClientArea(reflected);
+                QVERIFY2(right == QRect(clientArea(english.get())->width() - left.right() - 1, left.y(), left.width(),
+                                        left.height()),
+                         qPrintable(u"%1 at %2, %3 in English"_s.arg(control->objectName()).arg(right.x()).arg(left.x())));
+            }
+        }
+
         for (QWidget *control : std::as_const(captioned)) {
             const QString text = qobject_cast<QLabel *>(control) ? qobject_cast<QLabel *>(control)->text()
                                                                   : qobject_cast<QAbstractButton *>(control)->text();
-            const int needed = control->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
-            // User Setup's City and Zip boxes are 17 pixels wide: in these languages no word or
-            // abbreviation that a reader accepts fits them (the widths are in the README).
-            static const QStringList tooNarrow{u"de: Label5"_s, u"fr: Label3"_s, u"it: Label3"_s, u"it: Label5"_s,
-                                               u"pl: Label3"_s, u"pt_BR: Label5"_s, u"zh_CN: Label5"_s};
-            if (window == u"user setup" && tooNarrow.contains(language + u": "_s + control->objectName()))
-                QEXPECT_FAIL("", "no accepted word fits this box", Continue);
-            QVERIFY2(needed + 1 <= roomForCaption(control),
-                     qPrintable(u"%1 \"%2\": %3 px in %4"_s.arg(control->objectName(), text).arg(needed).arg(roomForCaption(control))));
+            // Every letter shows, condensed no further than it must be and never below the
+            // narrowest allowed; a caption that fits is drawn as it is.
+            const auto width = [&text](const QFont &font) {
+                return QFontMetrics(font).horizontalAdvance(QString(text).remove(u'&')) + 1;
+            };
+            QFont natural = control->font();
+            natural.setStretch(QFont::AnyStretch);
+            const int room = CaptionFit::room(control);
+            const QString figures = u"%1 \"%2\": %3 px (%4 as it is) in %5"_s.arg(control->objectName(), text)
+                                            .arg(width(control->font())).arg(width(natural)).arg(room);
+            QVERIFY2(width(control->font()) <= room, qPrintable(figures));
+            QVERIFY2(width(control->font()) >= CaptionFit::narrowest * width(natural), qPrintable(figures));
+            if (width(natural) <= room)
+                QVERIFY2(control->font().stretch() == QFont::AnyStretch, qPrintable(figures));
         }
         for (FrameBox *frame : shown->findChildren<FrameBox *>()) {
+            // The caption starts near the line's left end, or its right end read right to left.
+            const auto visual = [frame](QRect area) { return QStyle::visualRect(frame->layoutDirection(), frame->rect(), area); };
+            const auto visualPoint = [&visual](QPoint point) { return visual(QRect(point, QSize(1, 1))).topLeft(); };
             const int captionEnd = 6 + frame->fontMetrics().horizontalAdvance(frame->title()) + 4;
             QVERIFY2(captionEnd < frame->width(), qPrintable(frame->title()));
-            QVERIFY2(inkContrast(image, frame, QRect(6, 1, captionEnd - 6, frame->fontMetrics().height() - 2),
-                                 QPoint(7, 0)) >= 4.5, qPrintable(frame->title()));
+            QVERIFY2(inkContrast(image, frame, visual(QRect(6, 1, captionEnd - 6, frame->fontMetrics().height() - 2)),
+                                 visualPoint(QPoint(7, 0))) >= 4.5, qPrintable(frame->title()));
             // Above the border line, the caption sits on the colour around the frame.
-            QVERIFY2(inkContrast(image, frame, QRect(7, 1, 1, 1), QPoint(-3, 1)) < 1.05, qPrintable(frame->title()));
+            QVERIFY2(inkContrast(image, frame, visual(QRect(7, 1, 1, 1)), visualPoint(QPoint(-3, 1))) < 1.05,
+                     qPrintable(frame->title()));
+            // Below it, on the frame's own.
+            const int below = frame->borderTop() + 2;
+            QVERIFY2(inkContrast(image, frame, visual(QRect(7, below, 1, 1)), visualPoint(QPoint(3, below + 1))) < 1.05,
+                     qPrintable(frame->title()));
             for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 const QRect inside = frame->rect().adjusted(2, frame->borderTop() + 2, -2, -2);
                 QVERIFY2(inside.contains(control->geometry()),
                          qPrintable(u"%1 crosses the border of %2"_s.arg(control->objectName(), frame->title())));
             }
         }
-        // Every border is drawn: the frames' and the tab page's bottom and right edges.
+        // Every border is drawn: the frames', the tab page's and the status panels' bottom and
+        // right edges.
         for (QWidget *box : controls) {
-            if (!qobject_cast<FrameBox *>(box) && !qobject_cast<QTabWidget *>(box))
+            const auto *panel = qobject_cast<QFrame *>(box);
+            if (!qobject_cast<FrameBox *>(box) && !qobject_cast<QTabWidget *>(box)
+                && !(panel && panel->frameShape() == QFrame::Panel))
                 continue;
             const QPointF middle(box->width() / 2.0, box->height() / 2.0);
             QVERIFY2(standsOut(image, box, {middle.x(), box->height() - 6.0}, {middle.x(), box->height() + 2.0}) >= 1.3,
@@ -224,8 +251,10 @@ private slots:
             if (!control->isVisible())
                 continue;
             if (label && !label->text().isEmpty()) {
-                const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()),
-                                                                      label->text());
+                // A label aligns its text by the text's own direction, whatever the window's.
+                const Qt::LayoutDirection reading = label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+                const QRect text = label->fontMetrics().boundingRect(
+                        label->contentsRect(), int(QStyle::visualAlignment(reading, label->alignment())), label->text());
                 QVERIFY2(inkContrast(image, label, text & label->contentsRect(), label->contentsRect().topLeft()) >= 4.5,
                          qPrintable(label->objectName()));
             }

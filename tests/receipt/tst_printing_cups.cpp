@@ -16,9 +16,12 @@
 #include "testsupport.h"
 
 #include <QDate>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +29,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cups/cups.h>
@@ -36,6 +40,7 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString cupsFolder = qEnvironmentVariable("QUORVEL_TEST_CUPS");
+const QByteArray schedulerAddress = qgetenv("CUPS_SERVER");
 
 QString runClient(const QString &program, const QStringList &arguments)
 {
@@ -78,10 +83,10 @@ QString printedDocument(int job)
     return cupsFolder + u"/printed/job-%1.pdf"_s.arg(job);
 }
 
-QStringList printedText(int job)
+QStringList printedText(const QString &document)
 {
     QStringList lines;
-    const QString text = runClient(u"pdftotext"_s, {u"-layout"_s, printedDocument(job), u"-"_s});
+    const QString text = runClient(u"pdftotext"_s, {u"-layout"_s, document, u"-"_s});
     for (const QString &line : text.split(u'\n'))
         if (!comparable(line).isEmpty())
             lines << comparable(line);
@@ -110,20 +115,20 @@ QString textLayerCharacters(int job)
     return characters;
 }
 
-// Each text line of the page, top to bottom, with the box of its first word's glyphs as
-// pdftotext measures them.
+// Each text line of the page, top to bottom, with the box of its words' glyphs as pdftotext
+// measures them.
 struct PrintedLineBox
 {
     QString text;
     QRectF box;
 };
 
-std::pair<QSizeF, QList<PrintedLineBox>> printedLayout(int job)
+std::pair<QSizeF, QList<PrintedLineBox>> printedLayout(const QString &document)
 {
     static const QRegularExpression page(u"<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""_s);
     static const QRegularExpression word(
             u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(.*)</word>"_s);
-    const QString layout = runClient(u"pdftotext"_s, {u"-bbox"_s, printedDocument(job), u"-"_s});
+    const QString layout = runClient(u"pdftotext"_s, {u"-bbox"_s, document, u"-"_s});
     const QRegularExpressionMatch size = page.match(layout);
     QList<PrintedLineBox> words;
     for (const QRegularExpressionMatch &w : word.globalMatch(layout))
@@ -134,10 +139,12 @@ std::pair<QSizeF, QList<PrintedLineBox>> printedLayout(int job)
     });
     QList<PrintedLineBox> lines;
     for (const PrintedLineBox &w : std::as_const(words)) {
-        if (lines.isEmpty() || w.box.top() > lines.last().box.top() + 1)
+        if (lines.isEmpty() || w.box.top() > lines.last().box.top() + 1) {
             lines.append(w);
-        else
+        } else {
             lines.last().text += u' ' + w.text;
+            lines.last().box |= w.box;
+        }
     }
     return {QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()), lines};
 }
@@ -154,6 +161,7 @@ public:
         listen(QHostAddress::LocalHost);
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *client = nextPendingConnection();
+            m_connection[client] = m_connections++;
             connect(client, &QTcpSocket::readyRead, client, [this, client] { answer(client); });
         });
     }
@@ -184,6 +192,10 @@ private:
             drip->start(300);
         } else if (m_mode == u"stalling" && answered == 0)
             client->write(defaultPrinterAnswer());
+        else if (m_mode == u"reconnecting" && m_connection[client] == 0) {
+            client->write(defaultPrinterAnswer().replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n"));
+            client->disconnectFromHost();
+        }
     }
 
     static QByteArray defaultPrinterAnswer()
@@ -195,6 +207,8 @@ private:
         ippAddString(answer, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
         ippAddString(answer, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
         ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-name", nullptr, "QuorvelPDF");
+        ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_URI, "printer-uri-supported", nullptr,
+                     "ipp://localhost/printers/QuorvelPDF");
         QByteArray body;
         ippWriteIO(&body, [](void *out, ipp_uchar_t *data, size_t size) -> ssize_t {
             static_cast<QByteArray *>(out)->append(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -208,7 +222,98 @@ private:
     QString m_mode;
     QHash<QTcpSocket *, QByteArray> m_requests;
     QHash<QTcpSocket *, int> m_answered;
+    QHash<QTcpSocket *, int> m_connection; // in the order they came
+    int m_connections = 0;
 };
+
+// A print server in front of the tests' scheduler, as across a slow network: it holds each
+// answer for a while. It can also want a password: a connection whose first request does
+// not carry the right one gets "401 Unauthorized" and is closed. (Header lines are taken to
+// arrive whole, as libcups writes them.)
+class SchedulerProxy : public QTcpServer
+{
+public:
+    SchedulerProxy(std::chrono::milliseconds delay, const QByteArray &login)
+        : m_delay(delay)
+        , m_authorization(login.isEmpty() ? QByteArray() : "Basic " + login.toBase64())
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] { pass(nextPendingConnection()); });
+    }
+    QByteArray address() const { return "127.0.0.1:" + QByteArray::number(serverPort()); }
+    int authorized = 0; // connections that carried the right password
+
+private:
+    void pass(QTcpSocket *client)
+    {
+        auto *toScheduler = new QTcpSocket(client);
+        const QString scheduler = QString::fromLatin1(schedulerAddress);
+        toScheduler->connectToHost(scheduler.section(u':', 0, 0), scheduler.section(u':', 1).toUShort());
+        connect(client, &QTcpSocket::readyRead, toScheduler, [this, client, toScheduler] {
+            QByteArray data = client->readAll();
+            if (!m_authorization.isEmpty() && !client->property("checked").toBool()) {
+                const QByteArray head = client->property("head").toByteArray() + data;
+                client->setProperty("head", head);
+                if (!head.contains("\r\n\r\n"))
+                    return;
+                if (!head.contains(QByteArray("Authorization: " + m_authorization + "\r\n"))) {
+                    client->write("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"CUPS\"\r\n"
+                                  "Content-Length: 0\r\nConnection: close\r\n\r\n");
+                    client->disconnectFromHost();
+                    return;
+                }
+                ++authorized;
+                client->setProperty("checked", true);
+                data = head;
+            }
+            // The password is this server's: the scheduler behind it wants none.
+            toScheduler->write(data.replace(QByteArray("Authorization: " + m_authorization + "\r\n"), ""));
+        });
+        connect(toScheduler, &QTcpSocket::readyRead, client, [this, client, toScheduler] {
+            QTimer::singleShot(m_delay, client, [client, answer = toScheduler->readAll()] { client->write(answer); });
+        });
+        connect(toScheduler, &QTcpSocket::disconnected, client, [this, client] {
+            QTimer::singleShot(m_delay, client, [client] { client->disconnectFromHost(); });
+        });
+    }
+
+    std::chrono::milliseconds m_delay;
+    QByteArray m_authorization;
+};
+
+// The printer that LPDEST names, if any: an empty LPDEST names none, for lp as for Print.
+std::unique_ptr<TestSupport::ScopedVariable> chosenPrinter(const QByteArray &printer)
+{
+    return printer.isEmpty() ? nullptr : std::make_unique<TestSupport::ScopedVariable>("LPDEST", printer);
+}
+
+// The document that the scheduler was handed for the job, as it keeps it.
+QString spooledDocument(int job)
+{
+    return cupsFolder + u"/spool/d%1-001"_s.arg(job, 5, 10, QChar(u'0'));
+}
+
+// What the scheduler made of a job's request: its queue and the options it prints with.
+QStringList jobOptions(int job)
+{
+    static const char *const wanted[] = {"job-printer-uri", "media", "media-col", "sides", "orientation-requested",
+                                         "number-up", "print-color-mode", "finishings", "copies"};
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr,
+                  wanted);
+    ipp_t *answer = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    QStringList options;
+    for (const char *name : wanted) {
+        char value[1024] = "";
+        if (ipp_attribute_t *attribute = ippFindAttribute(answer, name, IPP_TAG_ZERO))
+            ippAttributeString(attribute, value, sizeof value);
+        options << u"%1=%2"_s.arg(QLatin1StringView(name), QString::fromUtf8(value));
+    }
+    ippDelete(answer);
+    return options;
+}
 
 QProgressDialog *shownProgress()
 {
@@ -256,16 +361,30 @@ private:
         printButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(printButton()->isEnabled(), 20'000);
     }
-    static int newJob(const QList<int> &before)
+    // The jobs that appeared since, once there is one, oldest first.
+    static QList<int> newJobs(const QList<int> &before)
     {
         QList<int> added;
-        const bool appeared = QTest::qWaitFor([&] {
-            added = jobIds();
-            for (int id : before)
-                added.removeAll(id);
-            return !added.isEmpty();
-        }, 20'000);
-        return appeared && added.size() == 1 ? added.first() : -1;
+        if (!QTest::qWaitFor([&] {
+                added = jobIds();
+                added.removeIf([&before](int id) { return before.contains(id); });
+                return !added.isEmpty();
+            }, 20'000))
+            return {};
+        std::sort(added.begin(), added.end());
+        return added;
+    }
+    static int newJob(const QList<int> &before)
+    {
+        const QList<int> added = newJobs(before);
+        return added.size() == 1 ? added.first() : -1;
+    }
+    // The receipt as the preview that openPreview() fills prints it, line by line.
+    static QStringList openedReceipt()
+    {
+        return {u"Receipt Form"_s, LocaleFormat::shortDate(QDate::currentDate()), u"Paid to the order of: Zoë's Supplies"_s,
+                u"1 Main St"_s, u"Springfield IL 62701"_s, u"Paid by: Cash"_s, u"In the Amount of: $1,234.50"_s,
+                u"From: Ada Lovelace"_s, u"12 Elm"_s, u"Shelbyville KY 40065"_s};
     }
 
 private slots:
@@ -291,7 +410,7 @@ private slots:
     {
         QFETCH(QByteArray, printer);
         QFETCH(QSizeF, paper);
-        const TestSupport::ScopedVariable destination("LPDEST", printer);
+        const auto destination = chosenPrinter(printer);
         openPreview();
         const QList<int> before = jobIds();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -299,14 +418,10 @@ private slots:
         QVERIFY(job > 0);
         QVERIFY2(TestSupport::errorReports().isEmpty(), qPrintable(TestSupport::errorReportText()));
         // Each printed line that holds text, in order; runs of spaces are folded to one.
-        QCOMPARE(printedText(job),
-                 (QStringList{u"Receipt Form"_s, LocaleFormat::shortDate(QDate::currentDate()),
-                              u"Paid to the order of: Zoë's Supplies"_s, u"1 Main St"_s, u"Springfield IL 62701"_s,
-                              u"Paid by: Cash"_s, u"In the Amount of: $1,234.50"_s, u"From: Ada Lovelace"_s,
-                              u"12 Elm"_s, u"Shelbyville KY 40065"_s}));
+        QCOMPARE(printedText(printedDocument(job)), openedReceipt());
         QCOMPARE(SharedInstance<QVRP>::get().state(), WindowLifecycle::State::Shown);
 
-        const auto [page, lines] = printedLayout(job);
+        const auto [page, lines] = printedLayout(printedDocument(job));
         QCOMPARE(page.toSize(), paper.toSize());
         // The ten lines that hold text lie in these of the fifteen line slots, one 14-point
         // line height apart from the date on: the empty lines are gaps in their places.
@@ -374,7 +489,7 @@ private slots:
                                    comparable(u"Paid to the order of: "_s + text), t, comparable(text + u' ' + text + u' ' + text),
                                    u"Paid by:"_s, comparable(u"In the Amount of: "_s + text),
                                    comparable(u"From: "_s + text + u' ' + text), t, t, comparable(text + u' ' + text + u' ' + text)};
-        const QStringList printed = printedText(job);
+        const QStringList printed = printedText(printedDocument(job));
         // A line far wider than the page is cut at the paper's edge: the page then holds
         // the captions, in order, and the start of the values.
         if (text.size() > 1000) {
@@ -406,13 +521,141 @@ private slots:
         const QList<int> before = jobIds();
         print();
         const int job = newJob(before);
-        const auto [page, lines] = printedLayout(job);
+        const auto [page, lines] = printedLayout(printedDocument(job));
         QVERIFY(lines.size() > 4);
         const PrintedLineBox &street = lines.at(3);
         const PrintedLineBox &city = lines.at(4);
         QVERIFY2(qAbs(city.box.left() - street.box.left()) < 1, qPrintable(city.text));
         QVERIFY2(city.text.endsWith(u" IL 62701"_s), qPrintable(city.text));
-        QVERIFY(runClient(u"mutool"_s, {u"draw"_s, u"-F"_s, u"txt"_s, printedDocument(job)}).contains(cairo));
+        QVERIFY(comparable(runClient(u"mutool"_s, {u"draw"_s, u"-F"_s, u"txt"_s, printedDocument(job)})).contains(cairo));
+        // Arabic letters are joined: the alef of القاهرة in its form joined to the letter before.
+        QVERIFY(textLayerCharacters(job).contains(u'\uFE8E'));
+    }
+
+    // Print goes where lp with no -d goes, with what lp sends, and lays the page out on the
+    // paper the job will print on: every line whole. The person's own lpoptions are in a
+    // home of the test's own; lp prints the same document in the same set-up beside it.
+    void printsWhereAndAsLpPrints_data()
+    {
+        QTest::addColumn<QByteArray>("lpoptions");
+        QTest::addColumn<QByteArray>("lpdest");
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("media"); // the job's, as the scheduler took it
+        QTest::addColumn<QSizeF>("paper");  // in points, upright
+        QTest::newRow("lpoptions: Letter, two-sided")
+                << "Dest QuorvelA4 media=Letter sides=two-sided-long-edge\nDefault QuorvelA4\n"_ba << QByteArray()
+                << u"QuorvelA4"_s << u"Letter"_s << QSizeF(612, 792);
+        QTest::newRow("instance as the default") << "Dest QuorvelA4/receipts media=A5\nDefault QuorvelA4/receipts\n"_ba
+                                                 << QByteArray() << u"QuorvelA4"_s << u"A5"_s << QSizeF(420, 595);
+        QTest::newRow("LPDEST names an instance") << "Dest QuorvelA4/receipts media=A5\n"_ba << "QuorvelA4/receipts"_ba
+                                                  << u"QuorvelA4"_s << u"A5"_s << QSizeF(420, 595);
+        QTest::newRow("class of an A4 printer") << "Default QuorvelClass\n"_ba << QByteArray() << u"QuorvelClass"_s
+                                                << QString() << QSizeF(595, 842);
+        QTest::newRow("queue forwarding to an A4 printer") << "Default QuorvelForward\n"_ba << QByteArray()
+                                                           << u"QuorvelForward"_s << QString() << QSizeF(595, 842);
+        QTest::newRow("PPD printer, A5 with margins") << "Default QuorvelPPD\n"_ba << QByteArray() << u"QuorvelPPD"_s
+                                                      << u"iso_a5_148x210mm"_s << QSizeF(420, 595);
+        QTest::newRow("landscape by default") << "Default QuorvelLandscape\n"_ba << QByteArray() << u"QuorvelLandscape"_s
+                                              << u"iso_a4_210x297mm"_s << QSizeF(595, 842);
+        QTest::newRow("80 mm receipt roll") << "Default QuorvelRoll80\n"_ba << QByteArray() << u"QuorvelRoll80"_s
+                                            << u"custom_roll_80x297mm"_s << QSizeF(227, 842);
+    }
+
+    void printsWhereAndAsLpPrints()
+    {
+        QFETCH(QByteArray, lpoptions);
+        QFETCH(QByteArray, lpdest);
+        QFETCH(QString, queue);
+        QFETCH(QString, media);
+        QFETCH(QSizeF, paper);
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath(u".cups"_s));
+        QFile options(home.filePath(u".cups/lpoptions"_s));
+        QVERIFY(options.open(QIODevice::WriteOnly) && options.write(lpoptions) == lpoptions.size());
+        options.close();
+        const TestSupport::ScopedVariable person("HOME", home.path().toLocal8Bit());
+        const auto destination = chosenPrinter(lpdest);
+        openPreview();
+        QList<int> before = jobIds();
+        print();
+        QVERIFY2(TestSupport::errorReports().isEmpty(), qPrintable(TestSupport::errorReportText()));
+        // A queue that forwards the job makes a second one where it forwards it: the first is ours.
+        const int receipt = newJobs(before).value(0, -1);
+        QVERIFY(receipt > 0);
+        before = jobIds();
+        runClient(u"lp"_s, {spooledDocument(receipt)});
+        const int lp = newJobs(before).value(0, -1);
+        QVERIFY(lp > 0);
+        const QStringList sent = jobOptions(receipt);
+        QCOMPARE(sent, jobOptions(lp));
+        QVERIFY2(sent.first().endsWith(u'/' + queue), qPrintable(sent.first()));
+        QVERIFY2(sent.at(1) == u"media="_s + media, qPrintable(sent.at(1)));
+
+        // The page is the paper, upright, and holds every line whole, inside the paper.
+        const auto [page, lines] = printedLayout(spooledDocument(receipt));
+        QCOMPARE(page.toSize(), paper.toSize());
+        for (const PrintedLineBox &line : lines)
+            QVERIFY2(line.box.right() <= paper.width(), qPrintable(line.text));
+        QCOMPARE(printedText(spooledDocument(receipt)), openedReceipt());
+    }
+
+    // Through a print server that takes its time to answer, or that wants a password: the
+    // password is asked in a window of the program with the user name filled in, a wrong one
+    // asks again, the time spent typing does not count against the deadline (2 s here), and
+    // Cancel ends the Print with nothing printed and nothing reported.
+    void printsThroughASlowOrGuardedServer_data()
+    {
+        QTest::addColumn<int>("delay");            // each answer held, in milliseconds
+        QTest::addColumn<QStringList>("passwords"); // typed in turn; none: Cancel
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("answers held 0.3 s") << 300 << QStringList() << true;
+        QTest::newRow("answers held 0.4 s") << 400 << QStringList() << true;
+        QTest::newRow("password") << 0 << QStringList{u"secret"_s} << true;
+        QTest::newRow("wrong password, then the right one") << 0 << QStringList{u"wrong"_s, u"secret"_s} << true;
+        QTest::newRow("password declined") << 0 << QStringList{QString()} << false;
+    }
+
+    void printsThroughASlowOrGuardedServer()
+    {
+        QFETCH(int, delay);
+        QFETCH(QStringList, passwords);
+        QFETCH(bool, printed);
+        const QByteArray user = cupsUser();
+        SchedulerProxy proxy(std::chrono::milliseconds(delay), passwords.isEmpty() ? QByteArray() : user + ":secret");
+        const QList<int> before = jobIds();
+        QStringList asked; // the user name each question showed
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() != u"PrintPassword"_s || !window->isVisible() || passwords.isEmpty())
+                    continue;
+                const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
+                asked << fields.first()->text();
+                QCOMPARE(fields.last()->echoMode(), QLineEdit::Password);
+                const QString password = passwords.takeFirst();
+                fields.last()->setText(password);
+                const auto *buttons = window->findChild<QDialogButtonBox *>();
+                QTest::qWait(password == u"secret"_s ? 2'500 : 0); // typing, longer than the deadline
+                buttons->button(password.isEmpty() ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+            }
+        });
+        answering.start(20);
+        {
+            const TestSupport::ScopedVariable address("CUPS_SERVER", proxy.address());
+            // The slow server has the deadline of every Print.
+            auto *job = new PrintJob(delay > 0 ? PrintJob::sendLimit : 2s);
+            QSignalSpy ended(job, &PrintJob::sendingEnded);
+            printReceipt(Receipt{}, u"12/8/2026"_s, *job);
+            QVERIFY(ended.wait(20'000));
+        }
+        QVERIFY2(TestSupport::errorReports().isEmpty(), qPrintable(TestSupport::errorReportText()));
+        QVERIFY(passwords.isEmpty());
+        QCOMPARE(asked, QStringList(asked.size(), QString::fromUtf8(user)));
+        QCOMPARE(proxy.authorized > 0, printed && asked.size() > 0);
+        if (printed)
+            QVERIFY(!newJobs(before).isEmpty());
+        else
+            QCOMPARE(jobIds(), before);
     }
 
     void printTwicePrintsTwoDocuments()
@@ -445,19 +688,27 @@ private slots:
         QTest::addColumn<QString>("server"); // a misbehaving server, or the tests' own with LPDEST
         QTest::addColumn<QByteArray>("printer");
         QTest::addColumn<QString>("report");
-        QTest::newRow("nothing listens") << u"nothing"_s << QByteArray() << u"cannot be reached."_s;
-        QTest::newRow("silent") << u"silent"_s << QByteArray() << u"did not answer within 2 seconds"_s;
-        QTest::newRow("garbage") << u"garbage"_s << QByteArray() << u"sent an answer that could not be read"_s;
-        QTest::newRow("silent after one answer") << u"stalling"_s << QByteArray() << u"did not answer within 2 seconds"_s;
-        QTest::newRow("a byte at a time") << u"dribbling"_s << QByteArray() << u"did not answer within 2 seconds"_s;
-        QTest::newRow("closing halfway") << u"closing"_s << QByteArray() << u"closed the connection before it answered"_s;
+        QTest::addColumn<bool>("pausedWhilePrinting"); // cupsdisable once the printer prints the receipt
+        QTest::newRow("nothing listens") << u"nothing"_s << QByteArray() << u"cannot be reached."_s << false;
+        QTest::newRow("silent") << u"silent"_s << QByteArray() << u"did not answer within 2 seconds"_s << false;
+        QTest::newRow("garbage") << u"garbage"_s << QByteArray() << u"sent an answer that could not be read"_s << false;
+        QTest::newRow("silent after one answer") << u"stalling"_s << QByteArray() << u"did not answer within 2 seconds"_s << false;
+        QTest::newRow("a byte at a time") << u"dribbling"_s << QByteArray() << u"did not answer within 2 seconds"_s << false;
+        QTest::newRow("closing halfway") << u"closing"_s << QByteArray() << u"closed the connection before it answered"_s << false;
         QTest::newRow("stopped queue") << QString() << "QuorvelStopped"_ba
-                                       << u"\u201CQuorvelStopped\u201D is stopped: Paused for a new toner cartridge"_s;
+                                       << u"\u201CQuorvelStopped\u201D is stopped: Paused for a new toner cartridge"_s << false;
         QTest::newRow("queue taking no jobs") << QString() << "QuorvelRejecting"_ba
-                                              << u"\u201CQuorvelRejecting\u201D does not accept jobs: Closed for the holidays"_s;
-        QTest::newRow("printer failing, job aborted") << QString() << "QuorvelAborting"_ba << u"gave up the receipt"_s;
+                                              << u"\u201CQuorvelRejecting\u201D does not accept jobs: Closed for the holidays"_s << false;
+        QTest::newRow("printer failing, job aborted") << QString() << "QuorvelAborting"_ba << u"gave up the receipt"_s << false;
         QTest::newRow("printer failing, queue stopped") << QString() << "QuorvelJamming"_ba
-                                                        << u"stopped, and the receipt waits in its queue"_s;
+                                                        << u"stopped, and the receipt waits in its queue"_s << false;
+        QTest::newRow("printer's filter failing, job stopped") << QString() << "QuorvelStopping"_ba
+                                                               << u"\u201CQuorvelStopping\u201D stopped printing the receipt"_s << false;
+        QTest::newRow("silent after reconnecting") << u"reconnecting"_s << QByteArray()
+                                                   << u"did not answer within 2 seconds"_s << false;
+        QTest::newRow("paused while printing")
+                << QString() << "QuorvelSlow"_ba
+                << u"\u201CQuorvelSlow\u201D was paused; the receipt waits in its queue: paused"_s << true;
     }
 
     void troubleIsReported()
@@ -465,8 +716,9 @@ private slots:
         QFETCH(QString, server);
         QFETCH(QByteArray, printer);
         QFETCH(QString, report);
+        QFETCH(bool, pausedWhilePrinting);
         MisbehavingServer misbehaving(server);
-        const TestSupport::ScopedVariable destination("LPDEST", printer);
+        const auto destination = chosenPrinter(printer);
         const TestSupport::ScopedVariable address("CUPS_SERVER", server == u"nothing" ? "127.0.0.1:9"_ba
                                                    : server.isEmpty()    ? qgetenv("CUPS_SERVER")
                                                                          : misbehaving.address());
@@ -481,6 +733,14 @@ private slots:
         printReceipt(Receipt{}, u"12/8/2026"_s, *job);
         QVERIFY(ended.wait(5'000));
         QVERIFY2(waited.elapsed() < 3'000, qPrintable(QString::number(waited.elapsed())));
+        const auto enabled = qScopeGuard([&] {
+            if (pausedWhilePrinting)
+                runClient(u"cupsenable"_s, {QString::fromLatin1(printer)});
+        });
+        if (pausedWhilePrinting) {
+            QTRY_VERIFY_WITH_TIMEOUT(runClient(u"lpstat"_s, {u"-p"_s, QString::fromLatin1(printer)}).contains(u"now printing"_s), 10'000);
+            runClient(u"cupsdisable"_s, {QString::fromLatin1(printer)});
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!TestSupport::errorReportText().isEmpty(), 10'000);
         QVERIFY2(TestSupport::errorReportText().contains(report), qPrintable(TestSupport::errorReportText()));
         QVERIFY(TestSupport::errorReportText().startsWith(u"Printing the receipt failed."_s));
@@ -499,6 +759,7 @@ private slots:
         QCOMPARE(printButton()->text(), u"Printing\u2026"_s);
         QProgressDialog *progress = nullptr;
         QTRY_VERIFY((progress = shownProgress()));
+        QCOMPARE(progress->findChild<QProgressBar *>()->accessibleName(), u"Sending the receipt"_s);
         QElapsedTimer cancelled;
         cancelled.start();
         progress->findChild<QPushButton *>()->click();

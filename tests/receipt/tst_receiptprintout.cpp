@@ -3,6 +3,7 @@
 #include "receipt/receiptprintout.h"
 #include "recordingprinter.h"
 
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,10 +25,11 @@ private slots:
         QTest::addColumn<Receipt>("receipt");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("captions"); // heading; payee, payment type, amount, payer
-        const auto english = [](const char *name, const Receipt &receipt) {
-            QTest::newRow(name) << receipt << QString()
-                                << QStringList{u"Receipt Form"_s, u"Paid to the order of:"_s, u"Paid by:"_s,
-                                               u"In the Amount of:"_s, u"From:"_s};
+        QTest::addColumn<Qt::LayoutDirection>("direction"); // the program's, which the page follows
+        const QStringList englishCaptions{u"Receipt Form"_s, u"Paid to the order of:"_s, u"Paid by:"_s,
+                                          u"In the Amount of:"_s, u"From:"_s};
+        const auto english = [&englishCaptions](const char *name, const Receipt &receipt) {
+            QTest::newRow(name) << receipt << QString() << englishCaptions << Qt::LeftToRight;
         };
         english("all empty", Receipt{});
         english("no payment type", Receipt{{u"Acme"_s, u"1 Main"_s, u"City"_s, u"ST"_s, u"12345"_s}, QString(), u"$12.50"_s,
@@ -42,7 +44,12 @@ private slots:
                                            {u"Ada"_s, u"L"_s, u"S1"_s, u"S2"_s, u"C"_s, u"S"_s, u"Z"_s}}
                                 << u"de"_s
                                 << QStringList{u"Quittung"_s, u"Zahlungsempfänger:"_s, u"Zahlungsart:"_s, u"Betrag:"_s,
-                                               u"Erhalten von:"_s};
+                                               u"Erhalten von:"_s}
+                                << Qt::LeftToRight;
+        // Under a right-to-left language the page runs from the right; the items stay in order.
+        QTest::newRow("Arabic") << Receipt{{u"شركة أكمي"_s, u"1 Main"_s, u"القاهرة"_s, u"EG"_s, u"11511"_s}, u"نقدًا"_s,
+                                           u"١٢٫٥٠ ج.م."_s, {u"Ada"_s, u"L"_s, u"S1"_s, u"S2"_s, u"C"_s, u"S"_s, u"Z"_s}}
+                                << QString() << englishCaptions << Qt::RightToLeft;
     }
 
     // Fifteen lines, whatever the content and language: captions, runs of spaces up to each
@@ -53,8 +60,13 @@ private slots:
         QFETCH(Receipt, receipt);
         QFETCH(QString, language);
         QFETCH(QStringList, captions);
+        QFETCH(Qt::LayoutDirection, direction);
         Languages::use(language);
-        const auto english = qScopeGuard([] { Languages::use(QString()); });
+        QGuiApplication::setLayoutDirection(direction);
+        const auto english = qScopeGuard([] {
+            Languages::use(QString());
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        });
         const IssuerDetails &i = receipt.issuer;
         const PayeeDetails &p = receipt.payee;
         auto item = [](const QString &text) -> QString { return u'[' + text + u']'; };
@@ -62,6 +74,7 @@ private slots:
             return item(captions.at(which)) + sp(column - captions.at(which).size());
         };
         const QStringList expected{
+            direction == Qt::RightToLeft ? u"direction rtl"_s : u"direction ltr"_s,
             u"font 20"_s,
             u"line "_s + item(captions.at(0)),
             u"font 14"_s,
@@ -88,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReceiptPrintout)
+QTEST_MAIN(TestReceiptPrintout)
 #include "tst_receiptprintout.moc"
