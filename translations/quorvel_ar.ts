@@ -604,28 +604,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>ملف القفل %1 رابط رمزي؛ احذفه.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>يتعذّر فتح ملف القفل %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>ملف القفل %1 ليس ملفًا عاديًا.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>يتعذّر انتظار تحرير القفل على %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>أبقت نسخة أخرى من Quorvel قيد التشغيل الإعدادات مقفلة لأكثر من %1 ثوانٍ.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>يتعذّر قفل ملف القفل %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

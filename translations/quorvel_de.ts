@@ -41,10 +41,6 @@
         <translation>das Drucksystem nennt keinen Grund</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>Im Drucksystem unter %1 ist kein Standarddrucker eingerichtet. Wählen Sie einen aus (lpstat -d zeigt ihn an).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>Das Drucksystem unter %1 hat seinen Standarddrucker nicht genannt: %2</translation>
     </message>
@@ -65,10 +61,6 @@
         <translation>Quittung</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>Das Drucksystem hat die Quittung für den Drucker „%1“ nicht angenommen: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>Das Drucksystem hält die Quittung für den Drucker „%1“ zurück: %2</translation>
     </message>
@@ -87,6 +79,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>Der Drucker „%1“ ist angehalten, die Quittung wartet in seiner Warteschlange: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -167,6 +190,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>Die Quittung wird an den Drucker gesendet…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -311,6 +338,27 @@
         <source>Zip</source>
         <comment>spoken</comment>
         <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation type="unfinished">Angaben zum Zahler</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -548,28 +596,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Die Sperrdatei %1 ist ein symbolischer Link; entfernen Sie sie.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Die Sperrdatei %1 kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Die Sperrdatei %1 ist keine reguläre Datei.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Auf die Sperre von %1 kann nicht gewartet werden: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Eine andere laufende Instanz des Programms hat die Einstellungen länger als %1 Sekunden gesperrt.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Die Sperrdatei %1 kann nicht gesperrt werden: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -41,10 +41,6 @@
         <translation>el sistema de impresión no indica el motivo</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>El sistema de impresión en %1 no tiene configurada ninguna impresora predeterminada. Elija una (lpstat -d la muestra).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>El sistema de impresión en %1 no indicó cuál es su impresora predeterminada: %2</translation>
     </message>
@@ -65,10 +61,6 @@
         <translation>Recibo</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>El sistema de impresión no aceptó el recibo destinado a “%1”: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>El sistema de impresión retiene el recibo destinado a “%1”: %2</translation>
     </message>
@@ -87,6 +79,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>La impresora “%1” se detuvo y el recibo espera en su cola: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -167,6 +190,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>Enviando el recibo a la impresora…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -311,6 +338,27 @@
         <source>Zip</source>
         <comment>spoken</comment>
         <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation type="unfinished">Datos del pagador</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -548,28 +596,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>El archivo de bloqueo %1 es un enlace simbólico; elimínelo.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>No se puede abrir el archivo de bloqueo %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>El archivo de bloqueo %1 no es un archivo normal.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>No se puede esperar a que se libere el bloqueo de %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Otra instancia del programa mantuvo bloqueada la configuración durante más de %1 segundos.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>No se puede bloquear el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -41,10 +41,6 @@
         <translation>le système d&apos;impression n&apos;indique aucune raison</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>Aucune imprimante par défaut n&apos;est configurée dans le système d&apos;impression à l&apos;adresse %1. Choisissez-en une (lpstat -d l&apos;affiche).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>Le système d&apos;impression à l&apos;adresse %1 n&apos;a pas indiqué son imprimante par défaut&#xa0;: %2</translation>
     </message>
@@ -65,10 +61,6 @@
         <translation>Reçu</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>Le système d&apos;impression n&apos;a pas accepté le reçu destiné à l&apos;imprimante «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>Le système d&apos;impression retient le reçu destiné à l&apos;imprimante «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -87,6 +79,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>L&apos;imprimante «&#xa0;%1&#xa0;» s&apos;est arrêtée et le reçu attend dans sa file d&apos;attente&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -167,6 +190,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>Envoi du reçu à l&apos;imprimante…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -311,6 +338,27 @@
         <source>Zip</source>
         <comment>spoken</comment>
         <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation type="unfinished">Informations sur le payeur</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -548,28 +596,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Le fichier de verrou %1 est un lien symbolique&#xa0;; supprimez-le.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Le fichier de verrou %1 ne peut pas être ouvert&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Le fichier de verrou %1 n&apos;est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Impossible d&apos;attendre la libération du verrou de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Une autre instance du programme a gardé les paramètres verrouillés pendant plus de %1 secondes.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Le fichier de verrou %1 ne peut pas être verrouillé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -596,28 +596,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>קובץ הנעילה %1 הוא קישור סימבולי; יש למחוק אותו.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>לא ניתן לפתוח את קובץ הנעילה %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>קובץ הנעילה %1 אינו קובץ רגיל.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>לא ניתן להמתין לשחרור הנעילה של %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>עותק אחר של Quorvel שפועל במקביל החזיק את ההגדרות נעולות יותר מ־%1 שניות.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>לא ניתן לנעול את קובץ הנעילה %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -39,10 +39,6 @@
         <translation>sistem pencetakan tidak menyebutkan alasannya</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>Belum ada printer bawaan yang diatur di sistem pencetakan di %1. Pilih salah satu printer (lpstat -d menampilkan printer bawaan).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>Sistem pencetakan di %1 tidak menyebutkan nama printer bawaannya: %2</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>Kuitansi</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>Sistem pencetakan tidak menerima kuitansi untuk “%1”: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>Sistem pencetakan menahan kuitansi untuk “%1”: %2</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>Printer “%1” berhenti, dan kuitansi menunggu di antreannya: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,6 +146,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -165,6 +188,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>Mengirim kuitansi ke printer…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -567,28 +594,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Berkas kunci %1 adalah tautan simbolis; hapus berkas itu.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Berkas kunci %1 tidak dapat dibuka: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Berkas kunci %1 bukan berkas biasa.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Tidak dapat menunggu kunci pada %1 dilepas: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Salinan lain program ini yang sedang berjalan mengunci pengaturan lebih dari %1 detik.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Berkas kunci %1 tidak dapat dikunci: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

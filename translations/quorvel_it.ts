@@ -41,10 +41,6 @@
         <translation>il sistema di stampa non indica il motivo</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>Nel sistema di stampa su %1 non è impostata alcuna stampante predefinita. Scegline una (lpstat -d la mostra).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>Il sistema di stampa su %1 non ha indicato la stampante predefinita: %2</translation>
     </message>
@@ -65,10 +61,6 @@
         <translation>Ricevuta</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>Il sistema di stampa non ha accettato la ricevuta inviata a “%1”: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>Il sistema di stampa trattiene la ricevuta inviata a “%1”: %2</translation>
     </message>
@@ -87,6 +79,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>La stampante “%1” si è fermata e la ricevuta è in attesa nella sua coda: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -167,6 +190,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>Invio della ricevuta alla stampante…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -311,6 +338,27 @@
         <source>Zip</source>
         <comment>spoken</comment>
         <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation type="unfinished">Dati del pagante</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -548,28 +596,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Il file di blocco %1 è un collegamento simbolico: rimuovilo.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Impossibile aprire il file di blocco %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Il file di blocco %1 non è un file regolare.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Impossibile attendere che si liberi il blocco su %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Un&apos;altra istanza del programma ha tenuto bloccate le impostazioni per oltre %1 secondi.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Impossibile bloccare il file di blocco %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -39,10 +39,6 @@
         <translation>印刷システムから理由は示されていません</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>%1 の印刷システムに既定のプリンターが設定されていません。プリンターを選んで設定してください（lpstat -d で確認できます）。</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>%1 の印刷システムから既定のプリンター名が返されませんでした：%2</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>領収書</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>印刷システムがプリンター「%1」宛ての領収書を受け付けませんでした：%2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>印刷システムがプリンター「%1」宛ての領収書を保留しています：%2</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>プリンター「%1」が停止したため、領収書はキューで待機しています：%2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,6 +146,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -165,6 +188,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>領収書をプリンターに送信しています…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -309,6 +336,27 @@
         <source>Zip</source>
         <comment>spoken</comment>
         <translation>郵便番号</translation>
+    </message>
+    <message>
+        <source>Payee Information</source>
+        <comment>spoken: the tabs of the payee&apos;s name and address</comment>
+        <translation type="unfinished">支払者情報</translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee&apos;s zip code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount collected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -546,28 +594,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>ロックファイル %1 はシンボリックリンクです。削除してください。</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>ロックファイル %1 を開けません：%2。</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>ロックファイル %1 は通常のファイルではありません。</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>%1 のロックの解除を待てません：%2。</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>同時に実行中の別の Quorvel が、%1 秒を超えて設定をロックしたままでした。</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>ロックファイル %1 をロックできません：%2。</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

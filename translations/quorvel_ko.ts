@@ -39,10 +39,6 @@
         <translation>인쇄 시스템이 이유를 알려 주지 않았습니다</translation>
     </message>
     <message>
-        <source>No default printer is set up at the print system at %1. Choose one (lpstat -d shows it).</source>
-        <translation>%1의 인쇄 시스템에 기본 프린터가 설정되어 있지 않습니다. 기본 프린터를 하나 선택하십시오(lpstat -d로 확인할 수 있습니다).</translation>
-    </message>
-    <message>
         <source>The print system at %1 did not name its default printer: %2</source>
         <translation>%1의 인쇄 시스템이 기본 프린터의 이름을 알려 주지 않았습니다: %2</translation>
     </message>
@@ -63,10 +59,6 @@
         <translation>영수증</translation>
     </message>
     <message>
-        <source>The print system did not take the receipt for “%1”: %2</source>
-        <translation>인쇄 시스템이 ‘%1’ 프린터로 보낸 영수증을 받지 않았습니다: %2</translation>
-    </message>
-    <message>
         <source>The print system holds the receipt for “%1”: %2</source>
         <translation>인쇄 시스템이 ‘%1’ 프린터로 보낸 영수증을 보류하고 있습니다: %2</translation>
     </message>
@@ -85,6 +77,18 @@
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
         <translation>‘%1’ 프린터가 정지되어 영수증이 대기열에서 기다리고 있습니다: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system refused the receipt for “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,6 +146,25 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print system at %1 asks for your password to print the receipt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentType</name>
     <message>
         <source>Personal Check</source>
@@ -165,6 +188,10 @@
     <message>
         <source>Sending the receipt to the printer…</source>
         <translation>영수증을 프린터로 보내는 중…</translation>
+    </message>
+    <message>
+        <source>Sending the receipt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -567,28 +594,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>%1 잠금 파일은 심볼릭 링크입니다. 이 파일을 삭제하십시오.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>%1 잠금 파일을 열 수 없습니다: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>%1 잠금 파일은 일반 파일이 아닙니다.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>%1의 잠금이 풀리기를 기다릴 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>실행 중인 다른 Quorvel이 설정을 %1초 넘게 잠가 두었습니다.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>%1 잠금 파일을 잠글 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

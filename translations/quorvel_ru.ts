@@ -598,28 +598,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Файл блокировки %1 является символической ссылкой; удалите его.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Не удаётся открыть файл блокировки %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Файл блокировки %1 не является обычным файлом.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Не удаётся дождаться снятия блокировки с %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Другой запущенный экземпляр Quorvel держал настройки заблокированными более %1 секунд.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Не удаётся установить блокировку на файл %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

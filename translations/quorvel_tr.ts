@@ -594,28 +594,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>%1 kilit dosyası sembolik bir bağlantı; bu dosyayı silin.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>%1 kilit dosyası açılamıyor: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>%1 kilit dosyası normal bir dosya değil.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>%1 üzerindeki kilidin kalkması beklenemiyor: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Aynı anda çalışan başka bir Quorvel, ayarları %1 saniyeden uzun süre kilitli tuttu.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>%1 kilit dosyası kilitlenemiyor: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -598,28 +598,12 @@
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>The lock file %1 is a symbolic link; remove it.</source>
-        <translation>Файл блокування %1 є символічним посиланням; видаліть його.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be opened: %2.</source>
-        <translation>Не вдається відкрити файл блокування %1: %2.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 is not a regular file.</source>
-        <translation>Файл блокування %1 не є звичайним файлом.</translation>
-    </message>
-    <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
         <translation>Не вдається дочекатися зняття блокування з %1: %2.</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
         <translation>Інший запущений екземпляр Quorvel тримав налаштування заблокованими понад %1 секунд.</translation>
-    </message>
-    <message>
-        <source>The lock file %1 cannot be locked: %2.</source>
-        <translation>Не вдається встановити блокування на файл %1: %2.</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>
