@@ -38,7 +38,9 @@ for module in lib/*/quorvel/printing.so lib/quorvel/printing.so; do
 done
 [ -f "$unpacked/usr/$module" ] || { echo "missing from $package: /usr/$module, where the program looks"; exit 1; }
 depends=$(dpkg-deb -f "$package" Depends)
-grep -q 'fonts-liberation' <<<"$depends" || { echo "Depends lacks the forms' face: $depends"; exit 1; }
+for face in fonts-liberation fonts-liberation2 fonts-dejavu-extra; do
+    grep -q "$face\b" <<<"$depends" || { echo "Depends lacks the forms' face $face: $depends"; exit 1; }
+done
 grep -q 'StartupWMClass=quorvel' "$packaging/example.quorvel.quorvel.desktop" \
     || { echo "the desktop entry does not name the window class, quorvel"; exit 1; }
 # Run as root (CI), lintian wants to know that this is deliberate.
