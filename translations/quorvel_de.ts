@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Drucksystem unter %1 ist kein Standarddrucker eingerichtet: %2 Legen Sie einen Standarddrucker fest (lpstat -d zeigt ihn an).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucksystem hat die Quittung für den Drucker „%1“ abgelehnt: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ wurde pausiert; die Quittung wartet in seiner Warteschlange: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucksystem unter %1 hat das Passwort nicht angenommen. Geben Sie es noch einmal ein, um die Quittung zu drucken.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucksystem unter %1 verlangt Ihr Passwort, um die Quittung zu drucken.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung wird gesendet</translation>
     </message>
 </context>
 <context>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Street, second line</source>
-        <translation>Straße, zweite Zeile</translation>
+        <translation>Adresszusatz</translation>
     </message>
     <message>
         <source>Payment Information</source>
@@ -342,23 +342,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Angaben zum Zahler</translation>
+        <translation>Angaben zum Zahler</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort des Zahlers eingeben</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundesland des Zahlers eingeben</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl des Zahlers eingeben</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltenen Betrag eingeben</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>Erhalten von, Straße, zweite Zeile</translation>
+        <translation>Erhalten von, Adresszusatz</translation>
     </message>
     <message>
         <source>From, city</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The print system holds the receipt for “%1”: %2</source>
-        <translation>Sistem pencetakan menahan kuitansi untuk “%1”: %2</translation>
+        <translation>Sistem pencetakan menahan kuitansi untuk printer “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” stopped printing the receipt: %2</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>The receipt for “%1” was cancelled: %2</source>
-        <translation>Pencetakan kuitansi untuk “%1” dibatalkan: %2</translation>
+        <translation>Pencetakan kuitansi di printer “%1” dibatalkan: %2</translation>
     </message>
     <message>
         <source>The print system gave up the receipt for “%1”: %2</source>
-        <translation>Sistem pencetakan menghentikan pencetakan kuitansi untuk “%1”: %2</translation>
+        <translation>Sistem pencetakan menghentikan pencetakan kuitansi di printer “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” stopped, and the receipt waits in its queue: %2</source>
@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem pencetakan di %1 belum memiliki printer bawaan: %2 Pilih salah satu printer (lpstat -d menampilkan printer bawaan).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem pencetakan menolak kuitansi untuk printer “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer “%1” dijeda; kuitansi menunggu di antreannya: %2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem pencetakan di %1 tidak menerima kata sandi tersebut. Ketik lagi kata sandi Anda untuk mencetak kuitansi.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem pencetakan di %1 meminta kata sandi Anda untuk mencetak kuitansi.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama &amp;pengguna:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kata sandi:</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengirim kuitansi</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Prov.</translation>
+        <translation>Provinsi</translation>
     </message>
     <message>
         <source>Zip</source>

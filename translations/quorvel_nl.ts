@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdruksysteem op %1 heeft geen standaardprinter: %2 Stel er een in (lpstat -d toont de standaardprinter).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdruksysteem heeft de kwitantie voor printer “%1” geweigerd: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer “%1” is gepauzeerd; de kwitantie wacht in de wachtrij: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdruksysteem op %1 heeft het wachtwoord niet geaccepteerd. Voer het opnieuw in om de kwitantie af te drukken.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdruksysteem op %1 vraagt uw wachtwoord voordat de kwitantie kan worden afgedrukt.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikersnaam:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwitantie versturen</translation>
     </message>
 </context>
 <context>
@@ -342,23 +342,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Gegevens betaler</translation>
+        <translation>Gegevens betaler</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de woonplaats van de betaler in</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de provincie van de betaler in</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de postcode van de betaler in</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het ontvangen bedrag in</translation>
     </message>
 </context>
 <context>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation>%1 kan niet worden onderzocht: %2</translation>
+        <translation>%1 kan niet worden gecontroleerd: %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>

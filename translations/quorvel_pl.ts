@@ -84,15 +84,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>W systemie drukowania pod adresem %1 nie ustawiono drukarki domyślnej: %2 Ustaw ją (pokazuje ją polecenie lpstat -d).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania odrzucił pokwitowanie dla drukarki „%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” została wstrzymana; pokwitowanie czeka w jej kolejce: %2</translation>
     </message>
 </context>
 <context>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>The last command</source>
-        <translation>Ostatnie polecenie</translation>
+        <translation>Wykonanie ostatniego polecenia</translation>
     </message>
     <message>
         <source>There is not enough memory.</source>
@@ -153,19 +153,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>System drukowania pod adresem %1 nie przyjął hasła. Wpisz je ponownie, aby wydrukować pokwitowanie.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby wydrukować pokwitowanie, system drukowania pod adresem %1 wymaga podania hasła.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa &amp;użytkownika:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hasło:</translation>
     </message>
 </context>
 <context>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłanie pokwitowania</translation>
     </message>
 </context>
 <context>
@@ -344,23 +344,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Dane wpłacającego</translation>
+        <translation>Dane wpłacającego</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz miejscowość wpłacającego</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz województwo wpłacającego</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz kod pocztowy wpłacającego</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz otrzymaną kwotę</translation>
     </message>
 </context>
 <context>

@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hệ thống in tại %1 chưa đặt máy in mặc định: %2 Hãy chọn một máy in (lệnh lpstat -d cho biết máy in mặc định).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hệ thống in đã từ chối biên lai gửi tới “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Máy in “%1” đã bị tạm dừng; biên lai đang chờ trong hàng đợi: %2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hệ thống in tại %1 không chấp nhận mật khẩu. Hãy nhập lại mật khẩu để in biên lai.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hệ thống in tại %1 yêu cầu mật khẩu của bạn để in biên lai.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tên người dùng:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mật khẩu:</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Đang gửi biên lai</translation>
     </message>
 </context>
 <context>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>Mã ZIP</translation>
+        <translation>ZIP</translation>
     </message>
     <message>
         <source>Enter payees street address</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Hình thức thanh toán</translation>
+        <translation>Cách thanh toán</translation>
     </message>
     <message>
         <source>Amount:</source>
