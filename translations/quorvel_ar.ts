@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>اسم المستخدم(&amp;U):</translation>
+        <translation>&amp;اسم المستخدم:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>كلمة المرور(&amp;P):</translation>
+        <translation>&amp;كلمة المرور:</translation>
     </message>
 </context>
 <context>
@@ -337,31 +337,31 @@
     </message>
     <message>
         <source>Generate</source>
-        <translation>إصدار</translation>
+        <translation>إصدار الإيصال</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>ملف(&amp;F)</translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>إعدادات(&amp;S)</translation>
+        <translation>إ&amp;عدادات</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>تعليمات(&amp;H)</translation>
+        <translation>&amp;تعليمات</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>خروج(&amp;X)</translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>&amp;User Setup</source>
-        <translation>بيانات المستخدم(&amp;U)</translation>
+        <translation>&amp;بيانات المستخدم</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>حول البرنامج(&amp;A)</translation>
+        <translation>&amp;حول البرنامج</translation>
     </message>
     <message>
         <source>Quorvel v%1</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>الدافع</translation>
+        <translation>استلمنا من</translation>
     </message>
     <message>
         <source>From, first name</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>الدافع:</translation>
+        <translation>استلمنا من:</translation>
     </message>
 </context>
 <context>

@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>מיקוד</translation>
+        <translation>מיק׳</translation>
     </message>
     <message>
         <source>Enter your name or company name</source>

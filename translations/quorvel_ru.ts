@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Printing…</source>
-        <translation>Печать…</translation>
+        <translation>Идёт печать…</translation>
     </message>
 </context>
 <context>

@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
-        <translation>%1 dosyasına sahibi yeniden atanamıyor: %2</translation>
+        <translation>%1 dosyasının sahipliği geri verilemiyor: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>

@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Printing…</source>
-        <translation>Друк…</translation>
+        <translation>Триває друк…</translation>
     </message>
 </context>
 <context>
