@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada en el sistema de impresión en %1: %2 Elija una (lpstat -d muestra cuál es la predeterminada).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión rechazó el recibo destinado a “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora “%1” se puso en pausa; el recibo espera en su cola: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión en %1 no aceptó la contraseña. Escríbala de nuevo para imprimir el recibo.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de impresión en %1 le pide su contraseña para imprimir el recibo.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de &amp;usuario:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraseña:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío del recibo</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Acerca de</translation>
+        <translation>&amp;Acerca de Quorvel</translation>
     </message>
     <message>
         <source>Quorvel v%1</source>
@@ -342,30 +342,30 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Datos del pagador</translation>
+        <translation>Datos del pagador</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la localidad del pagador</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la provincia del pagador</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el código postal del pagador</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el importe cobrado</translation>
     </message>
 </context>
 <context>
     <name>QVAbout1</name>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Quorvel</translation>
     </message>
     <message>
         <source>Contact</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Enter your state</source>
-        <translation>Escriba su provincia o estado</translation>
+        <translation>Escriba su provincia</translation>
     </message>
     <message>
         <source>Enter your 5 digit zip code</source>
@@ -517,35 +517,35 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Pagado por</translation>
+        <translation>Recibido de</translation>
     </message>
     <message>
         <source>From, first name</source>
-        <translation>Pagado por, nombre</translation>
+        <translation>Recibido de, nombre</translation>
     </message>
     <message>
         <source>From, last name</source>
-        <translation>Pagado por, apellidos</translation>
+        <translation>Recibido de, apellidos</translation>
     </message>
     <message>
         <source>From, street</source>
-        <translation>Pagado por, calle</translation>
+        <translation>Recibido de, calle</translation>
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>Pagado por, calle, segunda línea</translation>
+        <translation>Recibido de, calle, segunda línea</translation>
     </message>
     <message>
         <source>From, city</source>
-        <translation>Pagado por, localidad</translation>
+        <translation>Recibido de, localidad</translation>
     </message>
     <message>
         <source>From, state</source>
-        <translation>Pagado por, provincia</translation>
+        <translation>Recibido de, provincia</translation>
     </message>
     <message>
         <source>From, zip</source>
-        <translation>Pagado por, código postal</translation>
+        <translation>Recibido de, código postal</translation>
     </message>
     <message>
         <source>Payment Info</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>Pagado por:</translation>
+        <translation>Recibido de:</translation>
     </message>
 </context>
 <context>

@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n&apos;est définie sur le système d&apos;impression à l&apos;adresse %1&#xa0;: %2 Choisissez-en une (lpstat -d affiche l&apos;imprimante par défaut).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression a refusé le reçu destiné à l&apos;imprimante «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» a été mise en pause&#xa0;; le reçu attend dans sa file d&apos;attente&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression à l&apos;adresse %1 n&apos;a pas accepté le mot de passe. Saisissez-le de nouveau pour imprimer le reçu.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;impression à l&apos;adresse %1 demande votre mot de passe pour imprimer le reçu.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du reçu</translation>
     </message>
 </context>
 <context>
@@ -218,7 +218,7 @@
     <name>QV1</name>
     <message>
         <source>Payee Information</source>
-        <translation>Informations sur le payeur</translation>
+        <translation>Coordonnées du payeur</translation>
     </message>
     <message>
         <source>Name</source>
@@ -342,23 +342,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Informations sur le payeur</translation>
+        <translation>Coordonnées du payeur</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la ville du payeur</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la région du payeur</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code postal du payeur</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant reçu</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Payment Type</source>
-        <translation>Mode de règlement</translation>
+        <translation>Règlement</translation>
     </message>
     <message>
         <source>Amount:</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation>%1 ne peut pas être examiné&#xa0;: %2</translation>
+        <translation>Impossible d&apos;examiner %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full: the file needs %2 bytes and %3 are free.</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>No file can be created in the folder %1: %2</source>
-        <translation>Aucun fichier ne peut être créé dans le dossier %1&#xa0;: %2</translation>
+        <translation>Impossible de créer un fichier dans le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
@@ -645,11 +645,11 @@
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2</source>
-        <translation>%1 ne peut pas être remplacé&#xa0;: %2</translation>
+        <translation>Impossible de remplacer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Reading the setting &quot;%1&quot; from %2</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation>Le dossier %1 ne peut pas être créé.</translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
 </context>
 </TS>

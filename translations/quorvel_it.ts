@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante predefinita è impostata nel sistema di stampa su %1: %2 Scegline una (lpstat -d mostra quella predefinita).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa ha rifiutato la ricevuta inviata a “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante “%1” è stata messa in pausa; la ricevuta è in attesa nella sua coda: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa su %1 non ha accettato la password. Inseriscila di nuovo per stampare la ricevuta.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di stampa su %1 chiede la tua password per stampare la ricevuta.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome &amp;utente:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Password:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio della ricevuta</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
+        <translation>&amp;Informazioni su Quorvel</translation>
     </message>
     <message>
         <source>Quorvel v%1</source>
@@ -342,30 +342,30 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Dati del pagante</translation>
+        <translation>Dati del pagante</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la città del pagante</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la sigla della provincia del pagante</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il CAP del pagante</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci l&apos;importo incassato</translation>
     </message>
 </context>
 <context>
     <name>QVAbout1</name>
     <message>
         <source>About</source>
-        <translation>Informazioni</translation>
+        <translation>Informazioni su Quorvel</translation>
     </message>
     <message>
         <source>Contact</source>

@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há impressora padrão definida no sistema de impressão em %1: %2 Escolha uma (lpstat -d mostra qual é a padrão).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão recusou o recibo enviado para “%1”: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora “%1” foi pausada; o recibo está aguardando na fila: %2</translation>
     </message>
 </context>
 <context>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão em %1 não aceitou a senha. Digite-a novamente para imprimir o recibo.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão em %1 está pedindo sua senha para imprimir o recibo.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de &amp;usuário:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Senha:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio do recibo</translation>
     </message>
 </context>
 <context>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Street, second line</source>
-        <translation>Rua, segunda linha</translation>
+        <translation>Complemento</translation>
     </message>
     <message>
         <source>Payment Information</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Sobre</translation>
+        <translation>&amp;Sobre o Quorvel</translation>
     </message>
     <message>
         <source>Quorvel v%1</source>
@@ -342,30 +342,30 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">Dados do pagador</translation>
+        <translation>Dados do pagador</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a cidade do pagador</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a sigla do estado do pagador (UF)</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o CEP do pagador</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o valor recebido</translation>
     </message>
 </context>
 <context>
     <name>QVAbout1</name>
     <message>
         <source>About</source>
-        <translation>Sobre</translation>
+        <translation>Sobre o Quorvel</translation>
     </message>
     <message>
         <source>Contact</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>Recebido de, rua, segunda linha</translation>
+        <translation>Recebido de, complemento</translation>
     </message>
     <message>
         <source>From, city</source>

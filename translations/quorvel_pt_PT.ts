@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhuma impressora predefinida no sistema de impressão em %1: %2 Escolha uma (lpstat -d mostra qual é a predefinida).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão recusou o recibo enviado para «%1»: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora «%1» foi colocada em pausa; o recibo está à espera na fila: %2</translation>
     </message>
 </context>
 <context>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Try again, close %1 without saving (what was typed in it is then lost), or go back to %1.</source>
-        <translation>Pode tentar novamente, fechar a janela «%1» sem guardar (o que lá escreveu perde-se) ou voltar a «%1».</translation>
+        <translation>Pode tentar novamente, fechar a janela «%1» sem guardar (e perder o que lá escreveu) ou voltar a «%1».</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -151,19 +151,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão em %1 não aceitou a palavra-passe. Introduza-a novamente para imprimir o recibo.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de impressão em %1 pede a sua palavra-passe para imprimir o recibo.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de &amp;utilizador:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palavra-passe:</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio do recibo</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Local.</translation>
+        <translation>Loc.</translation>
     </message>
     <message>
         <source>State</source>
