@@ -4,10 +4,12 @@
 #include "formfaces.h"
 
 #include <QAbstractButton>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
+
+#include <cmath>
 
 namespace {
 
@@ -27,9 +29,12 @@ QFont captionFont(const QWidget *control)
     return control->testAttribute(Qt::WA_SetFont) ? control->font() : FormFaces::formFace();
 }
 
+// Measured as a text layout places it, to the fraction of a pixel and rounded up: a caption
+// that fills its room to the last whole pixel may still run past it by a fraction, and a
+// label that wraps would then lose its last word.
 int width(const QFont &font, const QString &text)
 {
-    return QFontMetrics(font).horizontalAdvance(text) + 1;
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text))) + 1;
 }
 
 // The widest stretch at which the caption fits, down to the narrowest allowed. A face's

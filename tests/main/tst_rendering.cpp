@@ -12,6 +12,7 @@
 #include "core/framebox.h"
 #include "core/languages.h"
 #include "main/qv1.h"
+#include "receipt/firstlinelabel.h"
 #include "receipt/qvrp.h"
 #include "setup/qvo1.h"
 
@@ -28,6 +29,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -197,7 +199,7 @@ private slots:
             // Every letter shows, condensed no further than it must be and never below the
             // narrowest allowed; a caption that fits is drawn as it is.
             const auto width = [&text](const QFont &font) {
-                return QFontMetrics(font).horizontalAdvance(QString(text).remove(u'&')) + 1;
+                return int(std::ceil(QFontMetricsF(font).horizontalAdvance(QString(text).remove(u'&')))) + 1;
             };
             QFont natural = control->font();
             natural.setStretch(QFont::AnyStretch);
@@ -208,6 +210,8 @@ private slots:
             QVERIFY2(width(control->font()) >= CaptionFit::narrowest * width(natural), qPrintable(figures));
             if (width(natural) <= room)
                 QVERIFY2(control->font().stretch() == QFont::AnyStretch, qPrintable(figures));
+            if (auto *label = qobject_cast<FirstLineLabel *>(control))
+                QVERIFY2(label->shownText() == text, qPrintable(figures));
         }
         for (FrameBox *frame : shown->findChildren<FrameBox *>()) {
             // The caption starts near the line's left end, or its right end read right to left.
