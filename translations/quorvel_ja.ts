@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の印刷システムに既定のプリンターが設定されていません：%2 既定のプリンターを選んでください（lpstat -d で確認できます）。</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷システムがプリンター「%1」宛ての領収書を拒否しました：%2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンター「%1」が一時停止されたため、領収書はキューで待機しています：%2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の印刷システムがパスワードを受け付けませんでした。領収書を印刷するには、パスワードをもう一度入力してください。</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の印刷システムで領収書を印刷するには、パスワードが必要です。</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>領収書を送信中</translation>
     </message>
 </context>
 <context>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Street, second line</source>
-        <translation>番地（2 行目）</translation>
+        <translation>町名・番地（2 行目）</translation>
     </message>
     <message>
         <source>Payment Information</source>
@@ -340,23 +340,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">支払者情報</translation>
+        <translation>支払者情報</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>支払者の市区町村を入力してください</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>支払者の都道府県を入力してください</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>支払者の郵便番号を入力してください</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>領収金額を入力してください</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
-        <translation>%1 の所有者を設定できません：%2</translation>
+        <translation>%1 に元の所有者を設定できません：%2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>

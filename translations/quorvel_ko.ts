@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 인쇄 시스템에 기본 프린터가 설정되어 있지 않습니다: %2 기본 프린터를 하나 정하십시오(lpstat -d로 확인할 수 있습니다).</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄 시스템이 ‘%1’ 프린터로 보낸 영수증을 거부했습니다: %2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ 프린터가 일시 중지되어 영수증이 대기열에서 기다리고 있습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 인쇄 시스템이 비밀번호를 받아들이지 않았습니다. 영수증을 인쇄하려면 비밀번호를 다시 입력하십시오.</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>영수증을 인쇄하려면 %1의 인쇄 시스템에 비밀번호를 입력해야 합니다.</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 이름(&amp;U):</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호(&amp;P):</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>영수증 보내는 중</translation>
     </message>
 </context>
 <context>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Generate</source>
-        <translation>생성</translation>
+        <translation>작성</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The print system holds the receipt for “%1”: %2</source>
-        <translation>打印系统暂停了发往打印机“%1”的收据：%2</translation>
+        <translation>打印系统暂缓打印发往打印机“%1”的收据：%2</translation>
     </message>
     <message>
         <source>The printer “%1” stopped printing the receipt: %2</source>
@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>位于 %1 的打印系统未设置默认打印机：%2 请选择一台默认打印机（可用 lpstat -d 查看）。</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>打印系统拒绝了发往打印机“%1”的收据：%2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机“%1”已暂停，收据正在其队列中等待：%2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>位于 %1 的打印系统不接受该密码。请重新输入密码以打印收据。</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>位于 %1 的打印系统要求输入密码才能打印收据。</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户名(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>正在发送收据</translation>
     </message>
 </context>
 <context>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Street</source>
-        <translation>街道</translation>
+        <translation>详细地址</translation>
     </message>
     <message>
         <source>City</source>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <source>Enter payees street address</source>
-        <translation>输入付款人的街道地址</translation>
+        <translation>输入付款人的详细地址</translation>
     </message>
     <message>
         <source>Street, second line</source>
-        <translation>街道（第二行）</translation>
+        <translation>详细地址（第二行）</translation>
     </message>
     <message>
         <source>Payment Information</source>
@@ -320,7 +320,7 @@
     <message>
         <source>Street</source>
         <comment>spoken</comment>
-        <translation>街道</translation>
+        <translation>详细地址</translation>
     </message>
     <message>
         <source>City</source>
@@ -340,23 +340,23 @@
     <message>
         <source>Payee Information</source>
         <comment>spoken: the tabs of the payee&apos;s name and address</comment>
-        <translation type="unfinished">付款人信息</translation>
+        <translation>付款人信息</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s city</source>
-        <translation type="unfinished"></translation>
+        <translation>输入付款人所在的城市</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>输入付款人所在的省份</translation>
     </message>
     <message>
         <source>Enter the payee&apos;s zip code</source>
-        <translation type="unfinished"></translation>
+        <translation>输入付款人的邮政编码</translation>
     </message>
     <message>
         <source>Enter the amount collected</source>
-        <translation type="unfinished"></translation>
+        <translation>输入收款金额</translation>
     </message>
 </context>
 <context>
@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Street Address</source>
-        <translation>街道地址</translation>
+        <translation>详细地址</translation>
     </message>
     <message>
         <source>City</source>
@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>Enter your street address</source>
-        <translation>输入您的街道地址</translation>
+        <translation>输入您的详细地址</translation>
     </message>
     <message>
         <source>Enter your city</source>
@@ -457,7 +457,7 @@
     <message>
         <source>Street Address</source>
         <comment>spoken</comment>
-        <translation>街道地址</translation>
+        <translation>详细地址</translation>
     </message>
     <message>
         <source>City</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Paid to the order of, street address</source>
-        <translation>收款人，街道地址</translation>
+        <translation>收款人，详细地址</translation>
     </message>
     <message>
         <source>Paid to the order of, city</source>
@@ -527,11 +527,11 @@
     </message>
     <message>
         <source>From, street</source>
-        <translation>付款人，街道</translation>
+        <translation>付款人，详细地址</translation>
     </message>
     <message>
         <source>From, street, second line</source>
-        <translation>付款人，街道（第二行）</translation>
+        <translation>付款人，详细地址（第二行）</translation>
     </message>
     <message>
         <source>From, city</source>
@@ -595,11 +595,11 @@
     <name>SettingsStore</name>
     <message>
         <source>The lock on %1 cannot be waited for: %2.</source>
-        <translation>无法等待 %1 上的锁：%2。</translation>
+        <translation>无法等待 %1 解除锁定：%2。</translation>
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
-        <translation>本程序的另一个运行实例锁定设置已超过 %1 秒。</translation>
+        <translation>另一个正在运行的 Quorvel 锁定设置已超过 %1 秒。</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1 cannot be given its owner: %2</source>
-        <translation>无法设置 %1 的所有者：%2</translation>
+        <translation>无法为 %1 设置原来的所有者：%2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>

@@ -80,15 +80,15 @@
     </message>
     <message>
         <source>No default printer is set up at the print system at %1: %2 Choose one (lpstat -d shows it).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的列印系統未設定預設印表機：%2 請選擇一台預設印表機（可用 lpstat -d 查看）。</translation>
     </message>
     <message>
         <source>The print system refused the receipt for “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列印系統拒絕了送往「%1」的收據：%2</translation>
     </message>
     <message>
         <source>The printer “%1” was paused; the receipt waits in its queue: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>印表機「%1」已暫停，收據正在佇列中等候：%2</translation>
     </message>
 </context>
 <context>
@@ -149,19 +149,19 @@
     <name>PasswordDialog</name>
     <message>
         <source>The print system at %1 did not accept the password. Type it again to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的列印系統不接受此密碼。請重新輸入密碼以列印收據。</translation>
     </message>
     <message>
         <source>The print system at %1 asks for your password to print the receipt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的列印系統要求輸入密碼才能列印收據。</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者名稱(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Sending the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>正在傳送收據</translation>
     </message>
 </context>
 <context>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Another run of the program kept the settings locked for over %1 seconds.</source>
-        <translation>另一個正在執行的本程式已鎖定設定超過 %1 秒。</translation>
+        <translation>另一個正在執行的 Quorvel 已鎖定設定超過 %1 秒。</translation>
     </message>
     <message>
         <source>%1 (a link to %2)</source>

@@ -140,10 +140,15 @@ QString shortTime(const QTime &time)
 QString shortTime(const QTime &time, const QLocale &locale)
 {
     // Some locales' short format (C's among them) carries seconds; the clock shows minutes.
-    const QString format = editRuns(locale.timeFormat(QLocale::ShortFormat), u's', [](QString &out, qsizetype) {
-        if (out.endsWith(u':') || out.endsWith(u'.'))
-            out.chop(1);
-    });
+    const QString withoutSeconds =
+            editRuns(locale.timeFormat(QLocale::ShortFormat), u's', [](QString &out, qsizetype) {
+                if (out.endsWith(u':') || out.endsWith(u'.'))
+                    out.chop(1);
+            });
+    // Taiwan's format names the part of the day with the letter "B", which QLocale does not
+    // know and prints as it is ("B15:54"); its morning and afternoon words say the same.
+    const QString format =
+            editRuns(withoutSeconds, u'B', [](QString &out, qsizetype) { out += QStringLiteral("AP"); });
     return locale.toString(time, format);
 }
 

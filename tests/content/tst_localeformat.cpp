@@ -224,6 +224,8 @@ private slots:
         QTest::newRow("fr_FR") << u"fr_FR"_s << example << u"25/02/2002"_s << u"01:57"_s;
         QTest::newRow("C counts as US English") << u"C"_s << example << u"2/25/2002"_s << u"1:57 AM"_s;
         QTest::newRow("language only") << u"de"_s << example << u"25.02.2002"_s << u"01:57"_s;
+        QTest::newRow("zh_TW, the part of the day in words") << u"zh_TW"_s << QDateTime(QDate(2002, 2, 25), QTime(15, 54))
+                                                            << u"2002/2/25"_s << u"下午3:54"_s;
     }
 
     void dateAndTime()
