@@ -151,9 +151,11 @@ void FormFaces::useFacesFor(const QString &language)
     QStringList faces{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans Condensed")};
     const QLocale locale = language.isEmpty() ? QLocale(QLocale::English) : QLocale(language);
+    // Latin letters are the forms' face's own: the font database, which asking would load
+    // before the first window needs it, is asked only about other letters.
     const QFontDatabase::WritingSystem letters = writingSystem(locale);
     const auto whole = std::find_if(faces.cbegin(), faces.cend(), [letters](const QString &face) {
-        return QFontDatabase::writingSystems(face).contains(letters);
+        return letters == QFontDatabase::Latin || QFontDatabase::writingSystems(face).contains(letters);
     });
     if (whole != faces.cend())
         faces.move(whole - faces.cbegin(), 0);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -88,7 +89,10 @@ void Languages::use(const QString &language)
 
 QString Languages::install()
 {
-    const QStringList available = translated();
+    // Looked up one by one: listing every translation would cost start-up more.
+    const auto available = [](const QString &language) {
+        return QFile::exists(translationsFolder + QStringLiteral("/quorvel_") + language + QStringLiteral(".qm"));
+    };
     for (const QString &wanted : wanted()) {
         // As gettext does: the whole name ("pt_BR"), then the language alone ("de" for de_AT).
         for (const QString &candidate : {wanted, wanted.section(u'_', 0, 0)}) {
@@ -97,7 +101,7 @@ QString Languages::install()
                 speak(QString(), QString());
                 return QString();
             }
-            if (available.contains(candidate)) {
+            if (available(candidate)) {
                 use(candidate);
                 return candidate;
             }
