@@ -6,11 +6,16 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QStyleOption>
 
 #include <cmath>
+#include <functional>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -65,6 +70,46 @@ void drawOutlined(Drawing drawing, const QStyleOption &option, QPainter &painter
     painter.restore();
 }
 
+// An icon read from its files only when it is first drawn or measured.
+class DeferredIconEngine : public QIconEngine
+{
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> read)
+        : m_read(std::move(read))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_read) // read once
+            m_icon = std::exchange(m_read, nullptr)();
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_read;
+    QIcon m_icon;
+};
+
 } // namespace
 
 void FormStyle::install()
@@ -77,10 +122,15 @@ QColor FormStyle::outlineColour(const QStyleOption &option)
     // The focused control in the desktop's highlight colour, as the style draws it.
     const bool focused = option.state & QStyle::State_HasFocus;
     const QPalette &palette = option.palette;
-    return DesktopColours::distinctFrom(focused ? palette.color(QPalette::Highlight)
-                                                : palette.color(QPalette::Window).darker(140),
-                                        {palette.color(QPalette::Window), palette.color(QPalette::Base)},
-                                        boundaryContrast);
+    const QColor wanted = focused ? palette.color(QPalette::Highlight) : palette.color(QPalette::Window).darker(140);
+    const QColor window = palette.color(QPalette::Window);
+    const QColor base = palette.color(QPalette::Base);
+    // Every paint asks again for the same few colours: each is worked out once.
+    static std::map<std::tuple<QRgb, QRgb, QRgb>, QColor> worked;
+    const auto [known, added] = worked.try_emplace({wanted.rgba(), window.rgba(), base.rgba()});
+    if (added)
+        known->second = DesktopColours::distinctFrom(wanted, {window, base}, boundaryContrast);
+    return known->second;
 }
 
 void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
@@ -117,4 +167,12 @@ void FormStyle::polish(QWidget *widget)
     // its own takes the forms'.
     if (!widget->testAttribute(Qt::WA_SetFont))
         widget->setFont(FormFaces::formFace());
+}
+
+QIcon FormStyle::standardIcon(StandardPixmap icon, const QStyleOption *, const QWidget *widget) const
+{
+    // Read later, as the widget is then (an option describes only the moment of asking).
+    return QIcon(new DeferredIconEngine([base = QPointer<QStyle>(baseStyle()), icon, widget = QPointer<const QWidget>(widget)] {
+        return base ? base->standardIcon(icon, nullptr, widget) : QIcon();
+    }));
 }

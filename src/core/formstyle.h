@@ -10,7 +10,9 @@
 // - a tab control's frame keeps all four border lines at fractional scales (1.25, 1.5),
 //   where the style's own bottom line falls under the page;
 // - every widget, menus, tooltips and message boxes among them, takes the forms' face unless
-//   it has one of its own, which a platform theme would otherwise replace with its own.
+//   it has one of its own, which a platform theme would otherwise replace with its own;
+// - its own icons are read when they are first drawn: reading one loads Qt's image plugins,
+//   and the menu bar asks for one that it draws only when its menus do not fit.
 class FormStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
     void polish(QWidget *widget) override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
     using QProxyStyle::polish;
 
     // The colour in which a control's outline stands out from both sides of it.
