@@ -13,7 +13,9 @@
 #include "core/sharedinstance.h"
 #include "setup/qvo1.h"
 
+#include <QEvent>
 #include <QLayout>
+#include <QTimer>
 
 namespace {
 
@@ -46,10 +48,8 @@ QV1::QV1(QWidget *parent)
         (ui.get()->*option)->setText(paymentTypeText(type));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/quorvel-16.png"));
-    icon.addFile(QStringLiteral(":/icons/quorvel-32.png"));
-    setWindowIcon(icon);
+    // Reading the icon loads Qt's image plugins: it is read once the window has been painted.
+    centralWidget()->installEventFilter(this);
     FormFaces::useTextBoxFont(this);
     useDesktopColours();
     ui->SSTab1->placePageChildrenFromOuterCorner();
@@ -62,6 +62,20 @@ QV1::QV1(QWidget *parent)
 }
 
 QV1::~QV1() = default;
+
+bool QV1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        centralWidget()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            QIcon icon;
+            icon.addFile(QStringLiteral(":/icons/quorvel-16.png"));
+            icon.addFile(QStringLiteral(":/icons/quorvel-32.png"));
+            setWindowIcon(icon);
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void QV1::useDesktopColours()
 {

@@ -25,6 +25,9 @@ public:
     PayeeDetails payeeDetails() const;
     QString amountCollected() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void useDesktopColours();
     void connectHandlers();
