@@ -50,7 +50,9 @@ QFont itemFont(QFont font, const QString &item)
 
 QTextLayout *laidOut(QTextLayout &layout, qreal room)
 {
-    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute); // the item's own direction, from the left
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute); // from the left
+    // The item's own direction, whatever the program's: "1 Main St" reads so on an Arabic page.
+    option.setTextDirection(layout.text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();

@@ -6,6 +6,7 @@
 #include "content/localeformat.h"
 #include "base/failure.h"
 #include "core/handlerguard.h"
+#include "core/languages.h"
 #include "main/qv1.h"
 #include "core/sharedinstance.h"
 #include "receipt/printjob.h"
@@ -530,6 +531,17 @@ private slots:
         QVERIFY(comparable(runClient(u"mutool"_s, {u"draw"_s, u"-F"_s, u"txt"_s, printedDocument(job)})).contains(cairo));
         // Arabic letters are joined: the alef of القاهرة in its form joined to the letter before.
         QVERIFY(textLayerCharacters(job).contains(u'\uFE8E'));
+
+        // On an Arabic page, which runs from the right, a Latin value still reads as typed, and
+        // the address lines end at the same right edge.
+        Languages::use(u"ar"_s);
+        const auto english = qScopeGuard([] { Languages::use(QString()); });
+        const QList<int> beforeArabic = jobIds();
+        print();
+        const QString arabic = printedDocument(newJob(beforeArabic));
+        QVERIFY2(printedText(arabic).contains(u"1 Main St"_s), qPrintable(printedText(arabic).join(u'|')));
+        const QList<PrintedLineBox> mirrored = printedLayout(arabic).second;
+        QVERIFY(mirrored.size() > 4 && qAbs(mirrored.at(3).box.right() - mirrored.at(4).box.right()) < 1);
     }
 
     // Print goes where lp with no -d goes, with what lp sends, and lays the page out on the
