@@ -33,7 +33,7 @@ inline QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-// Sets an environment variable for as long as it lives.
+// Sets an environment variable, or unsets it where the value is null, for as long as it lives.
 class ScopedVariable
 {
 public:
@@ -41,7 +41,7 @@ public:
         : m_name(name)
         , m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
     {
-        qputenv(name, value);
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
     ~ScopedVariable() { m_old ? qputenv(m_name, *m_old) : qunsetenv(m_name); }
     Q_DISABLE_COPY_MOVE(ScopedVariable)

@@ -184,12 +184,9 @@ private slots:
             Languages::use(language);
             static const QRegularExpression designed(u"^(Frame|Label|Text|Option|Command|SSTab|HLink)\\d+$"_s);
             for (QWidget *control : english->findChildren<QWidget *>(designed)) {
-                QWidget *reflected = shown->findChild<QWidget *>(control->objectName());
-                const QRect left = inClientArea(control);
-                const QRect right = inClientArea(reflected);
-                QVERIFY2(right == QRect(clientArea(english.get())->width() - left.right() - 1, left.y(), left.width(),
-                                        left.height()),
-                         qPrintable(u"%1 at %2, %3 in English"_s.arg(control->objectName()).arg(right.x()).arg(left.x())));
+                const QRect reflected = QStyle::visualRect(Qt::RightToLeft, clientArea(english.get())->rect(), inClientArea(control));
+                QVERIFY2(inClientArea(shown->findChild<QWidget *>(control->objectName())) == reflected,
+                         qPrintable(control->objectName()));
             }
         }
 

@@ -282,12 +282,6 @@ private:
     QByteArray m_authorization;
 };
 
-// The printer that LPDEST names, if any: an empty LPDEST names none, for lp as for Print.
-std::unique_ptr<TestSupport::ScopedVariable> chosenPrinter(const QByteArray &printer)
-{
-    return printer.isEmpty() ? nullptr : std::make_unique<TestSupport::ScopedVariable>("LPDEST", printer);
-}
-
 // The document that the scheduler was handed for the job, as it keeps it.
 QString spooledDocument(int job)
 {
@@ -411,7 +405,7 @@ private slots:
     {
         QFETCH(QByteArray, printer);
         QFETCH(QSizeF, paper);
-        const auto destination = chosenPrinter(printer);
+        const TestSupport::ScopedVariable destination("LPDEST", printer); // none where null
         openPreview();
         const QList<int> before = jobIds();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -586,7 +580,7 @@ private slots:
         QVERIFY(options.open(QIODevice::WriteOnly) && options.write(lpoptions) == lpoptions.size());
         options.close();
         const TestSupport::ScopedVariable person("HOME", home.path().toLocal8Bit());
-        const auto destination = chosenPrinter(lpdest);
+        const TestSupport::ScopedVariable destination("LPDEST", lpdest);
         openPreview();
         QList<int> before = jobIds();
         print();
@@ -730,7 +724,7 @@ private slots:
         QFETCH(QString, report);
         QFETCH(bool, pausedWhilePrinting);
         MisbehavingServer misbehaving(server);
-        const auto destination = chosenPrinter(printer);
+        const TestSupport::ScopedVariable destination("LPDEST", printer);
         const TestSupport::ScopedVariable address("CUPS_SERVER", server == u"nothing" ? "127.0.0.1:9"_ba
                                                    : server.isEmpty()    ? qgetenv("CUPS_SERVER")
                                                                          : misbehaving.address());
