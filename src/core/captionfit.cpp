@@ -96,17 +96,12 @@ int CaptionFit::room(const QWidget *control)
     return 0;
 }
 
-int CaptionFit::needed(const QWidget *control)
-{
-    return width(captionFont(control), caption(control));
-}
-
 void CaptionFit::fitCaptions(QWidget *form)
 {
     for (QWidget *control : form->findChildren<QWidget *>()) {
         const QString text = caption(control);
         const int available = room(control);
-        if (!text.isEmpty() && needed(control) > available)
+        if (!text.isEmpty() && width(captionFont(control), text) > available)
             condense(control, text, available);
     }
 }

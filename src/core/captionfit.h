@@ -18,9 +18,6 @@ inline constexpr double narrowest = 0.71;
 // ends where a control drawn over it begins, a later option or a text box over its label.
 int room(const QWidget *control);
 
-// The width the control's caption takes in its font, with the pixel of air it needs to read.
-int needed(const QWidget *control);
-
 // Condenses every caption of the form that does not fit its control. Called once the form's
 // fixed captions are set and before any value is copied into a label.
 void fitCaptions(QWidget *form);

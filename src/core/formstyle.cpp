@@ -172,7 +172,8 @@ void FormStyle::polish(QWidget *widget)
 QIcon FormStyle::standardIcon(StandardPixmap icon, const QStyleOption *, const QWidget *widget) const
 {
     // Read later, as the widget is then (an option describes only the moment of asking).
-    return QIcon(new DeferredIconEngine([base = QPointer<QStyle>(baseStyle()), icon, widget = QPointer<const QWidget>(widget)] {
-        return base ? base->standardIcon(icon, nullptr, widget) : QIcon();
-    }));
+    const QPointer<QStyle> base = baseStyle();
+    const QPointer<const QWidget> asking = widget;
+    return QIcon(new DeferredIconEngine(
+            [base, icon, asking] { return base ? base->standardIcon(icon, nullptr, asking) : QIcon(); }));
 }
