@@ -119,9 +119,10 @@ const char *CupsConnection::answerPassword(const char *, http_t *, const char *,
     return self->m_password.constData();
 }
 
-bool CupsConnection::answered() const
+void CupsConnection::failIfUnanswered(bool documentSent) const
 {
-    return httpGetStatus(m_http) == HTTP_STATUS_OK && cupsLastError() != IPP_STATUS_ERROR_INTERNAL;
+    if (httpGetStatus(m_http) != HTTP_STATUS_OK || cupsLastError() == IPP_STATUS_ERROR_INTERNAL)
+        fail(documentSent);
 }
 
 Ipp CupsConnection::request(ipp_t *request, const char *resource)

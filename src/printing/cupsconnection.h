@@ -39,21 +39,21 @@ public:
     // The connection, ready for a call into libcups on this thread.
     http_t *http();
 
-    // Whether the last call into libcups got the server's answer, whatever its status.
-    bool answered() const;
-
     // Sends the request and returns the answer, whatever its status.
     Ipp request(ipp_t *request, const char *resource = "/");
 
-    // After a call into libcups that got no answer: says why. Where the whole document had
-    // been sent, the print system may have it although it did not confirm it in time.
-    [[noreturn]] void fail(bool documentSent = false) const;
+    // After a call into libcups that failed: where it got no answer from the server, says why;
+    // where it did, returns, and the server's refusal is the caller's to report. Where the
+    // whole document had been sent, the print system may have it although it did not confirm
+    // it in time.
+    void failIfUnanswered(bool documentSent = false) const;
 
     // The print system's address, as the reports name it.
     static QString server();
 
 private:
     void connect();
+    [[noreturn]] void fail(bool documentSent = false) const;
     void shutDownServerSocket() const;
     static const char *answerPassword(const char *prompt, http_t *http, const char *method, const char *resource,
                                       void *connection);

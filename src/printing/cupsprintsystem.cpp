@@ -90,8 +90,7 @@ Dest chosenDestination(CupsConnection &connection)
 {
     if (Dest dest{cupsGetNamedDest(connection.http(), nullptr, nullptr)})
         return dest;
-    if (!connection.answered())
-        connection.fail();
+    connection.failIfUnanswered();
     const QString why = lastMessage();
     if (cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND)
         failPrinting(CupsPrintSystem::tr("The print system at %1 did not name its default printer: %2")
@@ -120,8 +119,7 @@ DestInfo destinationInfo(CupsConnection &connection, cups_dest_t *dest)
     DestInfo info{cupsCopyDestInfo(connection.http(), dest)};
     if (info)
         return info;
-    if (!connection.answered())
-        connection.fail();
+    connection.failIfUnanswered();
     failPrinting(CupsPrintSystem::tr("The print system at %1 does not know the printer \u201C%2\u201D: %3")
                          .arg(CupsConnection::server(), QString::fromUtf8(dest->name), lastMessage()));
 }
@@ -238,8 +236,10 @@ QPageLayout jobPaper(CupsConnection &connection, const PrintWait &wait, cups_des
                        QPageLayout::Millimeter);
 }
 
-[[noreturn]] void failRefused(const QString &printer)
+// After a step of sending that failed: the server did not answer, or it refused the job.
+[[noreturn]] void failSending(const CupsConnection &connection, const QString &printer, bool documentSent = false)
 {
+    connection.failIfUnanswered(documentSent);
     failPrinting(CupsPrintSystem::tr("The print system refused the receipt for \u201C%1\u201D: %2").arg(printer, lastMessage()));
 }
 
@@ -251,24 +251,16 @@ int sendJob(CupsConnection &connection, cups_dest_t *dest, cups_dinfo_t *info, c
     const QString printer = QString::fromUtf8(dest->name);
     const QByteArray name = title.toUtf8();
     int id = 0;
-    if (refused(cupsCreateDestJob(connection.http(), dest, info, &id, name.constData(), dest->num_options, dest->options))) {
-        if (!connection.answered())
-            connection.fail();
-        failRefused(printer);
-    }
+    if (refused(cupsCreateDestJob(connection.http(), dest, info, &id, name.constData(), dest->num_options, dest->options)))
+        failSending(connection, printer);
     if (cupsStartDestDocument(connection.http(), dest, info, id, name.constData(), CUPS_FORMAT_PDF, 0, nullptr, 1)
                 != HTTP_STATUS_CONTINUE
         || cupsWriteRequestData(connection.http(), document.constData(), size_t(document.size())) != HTTP_STATUS_CONTINUE) {
         cupsFinishDestDocument(connection.http(), dest, info);
-        if (!connection.answered())
-            connection.fail();
-        failRefused(printer);
+        failSending(connection, printer);
     }
-    if (refused(cupsFinishDestDocument(connection.http(), dest, info))) {
-        if (!connection.answered())
-            connection.fail(true);
-        failRefused(printer);
-    }
+    if (refused(cupsFinishDestDocument(connection.http(), dest, info)))
+        failSending(connection, printer, true);
     return id;
 }
 
