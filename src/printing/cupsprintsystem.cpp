@@ -149,7 +149,8 @@ QPageLayout paperLayout(QSizeF size, QMarginsF margins)
 }
 
 // A quarter inch, where the printer does not say what it cannot print on.
-const QMarginsF usualMargins(635, 635, 635, 635);
+constexpr int usualMargin = 635;
+const QMarginsF usualMargins(usualMargin, usualMargin, usualMargin, usualMargin);
 
 // The paper that the destination names: the job's media (the person's choice, else the
 // printer's default as the destination reports it), else the printer's default paper with its
@@ -163,9 +164,10 @@ std::optional<QPageLayout> namedPaper(http_t *http, cups_dest_t *dest, cups_dinf
         ipp_t *col = defaultCol ? ippGetCollection(defaultCol, 0) : nullptr;
         if (ipp_t *dimensions = col ? collection(col, "media-size") : nullptr) {
             const QSizeF size(attributeInteger(dimensions, "x-dimension", 0), attributeInteger(dimensions, "y-dimension", 0));
-            const QMarginsF margins(attributeInteger(col, "media-left-margin", 635), attributeInteger(col, "media-top-margin", 635),
-                                    attributeInteger(col, "media-right-margin", 635),
-                                    attributeInteger(col, "media-bottom-margin", 635));
+            const QMarginsF margins(attributeInteger(col, "media-left-margin", usualMargin),
+                                    attributeInteger(col, "media-top-margin", usualMargin),
+                                    attributeInteger(col, "media-right-margin", usualMargin),
+                                    attributeInteger(col, "media-bottom-margin", usualMargin));
             if (!size.isEmpty())
                 return paperLayout(size, margins);
         }
