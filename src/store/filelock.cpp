@@ -147,12 +147,16 @@ bool FileLock::waitForLock(const QDeadlineTimer &deadline, int timeoutMs)
             return fail(cannotLock(errno));
         // Another signal (a child process ending, say) may interrupt the wait early.
         if (deadline.hasExpired())
-            return fail(QCoreApplication::translate("SettingsStore",
-                                                    "Another run of the program kept the settings locked for over %1 "
-                                                    "seconds.")
-                                .arg((timeoutMs + 999) / 1000));
+            return fail(heldTooLong(timeoutMs));
     }
     return true;
+}
+
+QString FileLock::heldTooLong(int timeoutMs)
+{
+    return QCoreApplication::translate("SettingsStore",
+                                       "Another run of the program kept the settings locked for over %1 seconds.")
+            .arg((timeoutMs + 999) / 1000);
 }
 
 QString FileLock::cannotLock(int error) const

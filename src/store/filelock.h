@@ -28,6 +28,9 @@ public:
     // Whether the locked file is still the one at the path.
     bool isStillAtPath() const;
 
+    // The report of a lock that another holder kept past the wait.
+    static QString heldTooLong(int timeoutMs);
+
 private:
     bool open();
     bool waitForLock(const QDeadlineTimer &deadline, int timeoutMs);

@@ -263,7 +263,6 @@ void SettingsStore::saveSetting(const QString &application, const QString &secti
         if (replaceFile(file, document.toByteArray(), old, lock, action))
             return;
         if (deadline.hasExpired())
-            throw Failure(action, Text::tr("Another run of the program kept the settings locked for over %1 seconds.")
-                                          .arg(lockTimeoutMs / 1000));
+            throw Failure(action, FileLock::heldTooLong(lockTimeoutMs));
     }
 }
